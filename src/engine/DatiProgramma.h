@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/CanaleDialogo.h"
+#include "engine/StatoSimulazione.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vortilla {
+
+// Everything the program shares between its windows and procedures. One
+// instance lives in main() for the whole run and is passed by reference to
+// whoever needs it.
+struct DatiProgramma {
+    StatoSimulazione Stato;
+    CanaleDialogo Canale;
+    std::string CartellaSistemi;      // where the open dialog starts
+    std::int16_t ContaTab = 0;        // last tab index given out by the grid layout
+    std::string SeparatoreMigliaia = ","; // the user's digit grouping, for FormattaNumero
+};
+
+} // namespace vortilla

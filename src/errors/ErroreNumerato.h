@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+
+namespace vortilla {
+
+// A failure carried by its number, the way the message table knows it.
+// Raised by the core wherever a rule fails; caught only where a handler
+// reports it to the user.
+class ErroreNumerato : public std::exception {
+public:
+    explicit ErroreNumerato(std::int32_t numero) noexcept : numero_(numero) {}
+    std::int32_t numero() const noexcept { return numero_; }
+    const char* what() const noexcept override { return "vortilla: errore numerato"; }
+
+private:
+    std::int32_t numero_;
+};
+
+namespace errori {
+inline constexpr std::int32_t Overflow = 6;
+inline constexpr std::int32_t IndiceFuoriLimiti = 9;
+inline constexpr std::int32_t Incompatibilita = 13;
+inline constexpr std::int32_t FileNonTrovato = 53;
+inline constexpr std::int32_t PercorsoNonTrovato = 76;
+inline constexpr std::int32_t LunghezzaNonConforme = 100;
+inline constexpr std::int32_t FileVuoto = 101;
+inline constexpr std::int32_t NumeroFuoriGioco = 102;
+} // namespace errori
+
+} // namespace vortilla
