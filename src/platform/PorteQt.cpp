@@ -1,0 +1,19 @@
+#include "platform/PorteQt.h"
+
+#include <QThread>
+#include <QTime>
+
+namespace vortilla {
+
+void PausaBloccante::Attendi(int millisecondi)
+{
+    if (millisecondi > 0)
+        QThread::msleep(static_cast<unsigned long>(millisecondi));
+}
+
+double OrologioDiSistema::SecondiDallaMezzanotte() const
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+} // namespace vortilla

@@ -1,0 +1,134 @@
+#include "ui/FrmEstrazioneUser.h"
+
+#include "combinations/CartellaSistemi.h"
+#include "engine/DisposizioneGriglia.h"
+#include "engine/FormattaNumero.h"
+#include "platform/ColoriQt.h"
+#include "platform/Programma.h"
+#include "platform/Twips.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace vortilla {
+namespace {
+constexpr int LarghezzaAreaTwips = 13320;
+constexpr int AltezzaAreaTwips = 8385;
+
+void Imposta(QLabel* etichetta, const std::string& testo)
+{
+    etichetta->setText(QString::fromStdString(testo));
+    etichetta->repaint();
+}
+} // namespace
+
+FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      dati_(dati), controlli_(this)
+{
+    setObjectName(QStringLiteral("frmEstrazioneUser"));
+    setFont(Carattere(QStringLiteral("Segoe UI"), 8.25));
+    setWindowIcon(QIcon(QStringLiteral(":/icona.png")));
+    ImpostaAreaClienteFissa(this, LarghezzaAreaTwips, AltezzaAreaTwips);
+    Creazione();
+    Caricamento();
+    Collega();
+    controlli_.cmdOpen->setFocus();
+}
+
+void FrmEstrazioneUser::Creazione()
+{
+    dati_.CartellaSistemi = ComponiCartellaSistemi(CartellaProgramma().toStdString(),
+                                                   QDir::separator().toLatin1());
+}
+
+void FrmEstrazioneUser::Caricamento()
+{
+    setWindowTitle(QStringLiteral("SimulazioneVortilla®") + QStringLiteral(" - by ")
+                   + QStringLiteral("Orbenti") + QStringLiteral(" - Press <F10> to Info"));
+    dati_.Stato.ImpostaAvvio();
+    dati_.ContaTab = 0;
+    DisegnaControlli();
+    for (std::int16_t indice = 0; indice <= 10; ++indice)
+        Imposta((*controlli_.lblNumero)[indice], std::to_string(indice) + " ...");
+    ScriviTentativi(FormattaNumero(dati_.Stato.Tentativi, dati_.SeparatoreMigliaia));
+}
+
+void FrmEstrazioneUser::DisegnaControlli()
+{
+    std::int16_t& tab = dati_.ContaTab;
+    DisponiAvanti(1, dati_.Stato.NumeriMax, 10, 96, 96, false, true, false, *controlli_.lblBall, tab);
+    DisponiIndietro(10, 0, 1, 0, 30, false, false, false, *controlli_.lblNumero, tab);
+    DisponiIndietro(10, 0, 1, 0, 30, false, false, false, *controlli_.lblPunti, tab);
+    DisponiIndietro(10, 0, 1, 0, 30, false, true, false, *controlli_.lblNumTot, tab);
+    DisponiIndietro(10, 0, 1, 0, 30, false, false, false, *controlli_.lblPuntiTot, tab);
+}
+
+void FrmEstrazioneUser::Collega()
+{
+    for (std::int16_t indice : {std::int16_t{0}, std::int16_t{1}}) {
+        connect((*controlli_.opscelta)[indice], &QRadioButton::toggled, this, [this, indice](bool scelta) {
+            if (scelta)
+                dati_.Stato.Scegli(indice);
+        });
+    }
+}
+
+void FrmEstrazioneUser::showEvent(QShowEvent* evento)
+{
+    QWidget::showEvent(evento);
+    if (primaVisualizzazione_ && !evento->spontaneous()) {
+        primaVisualizzazione_ = false;
+        if (QScreen* schermo = screen())
+            move(schermo->availableGeometry().center() - rect().center());
+        Attivazione();
+    }
+}
+
+void FrmEstrazioneUser::Attivazione()
+{
+    ScriviCatturate(FormattaNumero(dati_.Stato.NumCombinazioni, dati_.SeparatoreMigliaia));
+}
+
+void FrmEstrazioneUser::MostraTry(bool visibile)
+{
+    controlli_.imgtry->setVisible(visibile);
+}
+
+void FrmEstrazioneUser::ScriviTentativi(const std::string& testo)
+{
+    Imposta(controlli_.lblTentativi, testo);
+}
+
+void FrmEstrazioneUser::ScriviCatturate(const std::string& testo)
+{
+    Imposta(controlli_.lblCatturate, testo);
+}
+
+void FrmEstrazioneUser::ColoraPalla(std::int16_t numero, Colore sfondo, Colore testo)
+{
+    QLabel* palla = (*controlli_.lblBall)[numero];
+    ImpostaColori(palla, sfondo, testo);
+    palla->setAccessibleDescription(sfondo == colori::Arancio ? QStringLiteral("estratto") : QString());
+    palla->repaint();
+}
+
+void FrmEstrazioneUser::ScriviPunti(std::int16_t punti, Colore sfondo, const std::string& testo)
+{
+    QLabel* cella = (*controlli_.lblPunti)[punti];
+    QPalette p = cella->palette();
+    p.setColor(QPalette::Window, ColoreQt(sfondo, QGuiApplication::palette()));
+    cella->setPalette(p);
+    Imposta(cella, testo);
+}
+
+void FrmEstrazioneUser::ScriviPuntiTot(std::int16_t punti, const std::string& testo)
+{
+    Imposta((*controlli_.lblPuntiTot)[punti], testo);
+}
+
+} // namespace vortilla
