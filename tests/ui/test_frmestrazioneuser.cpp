@@ -1,0 +1,184 @@
+#include "engine/DatiProgramma.h"
+#include "platform/Programma.h"
+#include "platform/Twips.h"
+#include "ui/FrmEstrazioneUser.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace vortilla;
+
+// The main window as it opens, checked by the names a screen reader or a GUI
+// test tool would use.
+class TestFrmEstrazioneUser : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DatiProgramma> dati;
+    std::unique_ptr<FrmEstrazioneUser> finestra;
+
+    template <class W = QWidget>
+    W* Controllo(const QString& nome)
+    {
+        W* w = finestra->findChild<W*>(nome);
+        if (!w)
+            qWarning("missing control %s", qPrintable(nome));
+        return w;
+    }
+    QString Testo(const QString& nome) { return Controllo<QLabel>(nome)->text(); }
+
+private slots:
+    void initTestCase() { RegistraSostituzioniCaratteri(); }
+    void init()
+    {
+        dati = std::make_unique<DatiProgramma>();
+        finestra = std::make_unique<FrmEstrazioneUser>(*dati);
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+    }
+    void cleanup()
+    {
+        finestra.reset();
+        dati.reset();
+    }
+
+    void laFinestraHaDidascaliaEAreaFissa()
+    {
+        QCOMPARE(finestra->objectName(), QStringLiteral("frmEstrazioneUser"));
+        QCOMPARE(finestra->windowTitle(),
+                 QStringLiteral("SimulazioneVortilla® - by Orbenti - Press <F10> to Info"));
+        QCOMPARE(finestra->size(), QSize(888, 559));
+        QCOMPARE(finestra->minimumSize(), finestra->maximumSize());
+        const Qt::WindowFlags flags = finestra->windowFlags();
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    }
+
+    void iControlliStannoDoveProgettati_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("Frame1") << "Frame1" << QRect(90, 90, 8295, 8205);
+        QTest::newRow("imLogo") << "imLogo" << QRect(390, 7380, 7500, 600);
+        QTest::newRow("Frame2") << "Frame2" << QRect(8430, 90, 4755, 6285);
+        QTest::newRow("Frame6") << "Frame6" << QRect(150, 150, 4455, 735);
+        QTest::newRow("Label2 element 0") << "Label2_0" << QRect(120, 300, 1485, 285);
+        QTest::newRow("lblCatturate") << "lblCatturate" << QRect(1770, 300, 645, 285);
+        QTest::newRow("Label2 element 4") << "Label2_4" << QRect(2430, 300, 1035, 285);
+        QTest::newRow("lblTentativi") << "lblTentativi" << QRect(3630, 300, 645, 285);
+        QTest::newRow("Frame5") << "Frame5" << QRect(150, 900, 2025, 5205);
+        QTest::newRow("imgtry") << "imgtry" << QRect(180, 4230, 1650, 750);
+        QTest::newRow("Frame4") << "Frame4" << QRect(2280, 900, 2325, 5205);
+        QTest::newRow("Label1") << "Label1" << QRect(360, 4470, 1545, 315);
+        QTest::newRow("Frame3") << "Frame3" << QRect(8430, 6390, 4755, 855);
+        QTest::newRow("opscelta element 0") << "opscelta_0" << QRect(450, 210, 1395, 465);
+        QTest::newRow("opscelta element 1") << "opscelta_1" << QRect(2130, 210, 1395, 465);
+        QTest::newRow("fraControl") << "fraControl" << QRect(8430, 7260, 4755, 1035);
+        QTest::newRow("cmdOpen") << "cmdOpen" << QRect(1830, 180, 945, 735);
+        QTest::newRow("cmdEstrai") << "cmdEstrai" << QRect(2970, 180, 1605, 735);
+        QTest::newRow("cmdReset") << "cmdReset" << QRect(180, 180, 1335, 735);
+        QTest::newRow("the first ball") << "lblBall_1" << QRect(180, 300, 705, 645);
+        QTest::newRow("ball 17") << "lblBall_17" << QRect(180 + 801 * 6, 300 + 741, 705, 645);
+        QTest::newRow("the last ball") << "lblBall_90" << QRect(180 + 801 * 9, 300 + 741 * 8, 705, 645);
+        QTest::newRow("per-draw caption 10 on top") << "lblNumero_10" << QRect(150, 270, 645, 315);
+        QTest::newRow("per-draw count 0 at the bottom") << "lblPunti_0" << QRect(1050, 3720, 765, 315);
+        QTest::newRow("cumulative caption 3") << "lblNumTot_3" << QRect(330, 270 + 345 * 7, 645, 315);
+        QTest::newRow("cumulative count 0") << "lblPuntiTot_0" << QRect(1230, 3720, 765, 315);
+    }
+    void iControlliStannoDoveProgettati()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QRect, twips);
+        QWidget* w = Controllo(nome);
+        QVERIFY(w);
+        const RettangoloTwips g = GeometriaTwips(w);
+        QCOMPARE(QRect(g.Left, g.Top, g.Width, g.Height), twips);
+        QCOMPARE(w->geometry(), InPixel(g));
+    }
+
+    void ilTabelloneMostraINumeriDa1A90()
+    {
+        for (int k = 1; k <= 90; ++k) {
+            auto* palla = Controllo<QLabel>(QStringLiteral("lblBall_%1").arg(k));
+            QVERIFY(palla && palla->isVisible());
+            QCOMPARE(palla->text(), QString::number(k));
+            QCOMPARE(palla->palette().color(QPalette::Window), QColor(Qt::white));
+        }
+        QCOMPARE(finestra->findChildren<QLabel*>(QRegularExpression("^lblBall_")).size(), 90);
+    }
+
+    void leTabelleParinoDaZero()
+    {
+        for (int j = 0; j <= 10; ++j) {
+            QCOMPARE(Testo(QStringLiteral("lblNumero_%1").arg(j)), QStringLiteral("%1 ...").arg(j));
+            QCOMPARE(Testo(QStringLiteral("lblNumTot_%1").arg(j)), QString::number(j));
+            QCOMPARE(Testo(QStringLiteral("lblPunti_%1").arg(j)), QStringLiteral("0"));
+            QCOMPARE(Testo(QStringLiteral("lblPuntiTot_%1").arg(j)), QStringLiteral("0"));
+        }
+        QCOMPARE(Testo("lblCatturate"), QStringLiteral("0"));
+        QCOMPARE(Testo("lblTentativi"), QStringLiteral("0"));
+        QCOMPARE(Testo("Label2_0"), QStringLiteral("Combinazioni:"));
+        QCOMPARE(Testo("Label2_4"), QStringLiteral("Tentativo:"));
+        QCOMPARE(Testo("Label1"), QStringLiteral("TOTALI"));
+        QVERIFY(Controllo("imgtry")->isHidden());
+    }
+
+    void iPulsantiHannoTestoSuggerimentoENomeAccessibile()
+    {
+        auto* apri = Controllo<QPushButton>("cmdOpen");
+        QVERIFY(apri->text().isEmpty());
+        QVERIFY(!apri->icon().isNull());
+        QCOMPARE(apri->toolTip(), QStringLiteral("Carica un File"));
+        QCOMPARE(apri->accessibleName(), QStringLiteral("Carica un File"));
+        QCOMPARE(Controllo<QPushButton>("cmdEstrai")->text(), QStringLiteral("ESTRAZIONE"));
+        QCOMPARE(Controllo<QPushButton>("cmdEstrai")->toolTip(), QStringLiteral("Effettua estrazione"));
+        QCOMPARE(Controllo<QPushButton>("cmdReset")->text(), QStringLiteral("RESET"));
+        QCOMPARE(Controllo<QPushButton>("cmdReset")->toolTip(), QStringLiteral("Resetta i contatori Vincite"));
+        QVERIFY(!Controllo("imLogo")->accessibleName().isEmpty());
+        QVERIFY(!Controllo("imgtry")->accessibleName().isEmpty());
+    }
+
+    void ilFuocoSegueLOrdineDiTabulazione()
+    {
+        QApplication::setActiveWindow(finestra.get());
+        QCOMPARE(QApplication::focusWidget(), Controllo("cmdOpen"));
+        const QStringList ordine = {"cmdEstrai", "cmdReset", "opscelta_0", "opscelta_1"};
+        QWidget* w = Controllo("cmdOpen");
+        for (const QString& prossimo : ordine) {
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus)
+                w = w->nextInFocusChain();
+            QCOMPARE(w->objectName(), prossimo);
+        }
+    }
+
+    void lOpzioneCambiaSoloINumeriEstratti()
+    {
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{20});
+        QVERIFY(Controllo<QRadioButton>("opscelta_1")->isChecked());
+        QCOMPARE(Controllo<QRadioButton>("opscelta_0")->text(), QStringLiteral(" 6 estratti"));
+        QCOMPARE(Controllo<QRadioButton>("opscelta_1")->text(), QStringLiteral("20 estratti"));
+
+        QTest::mouseClick(Controllo("opscelta_0"), Qt::LeftButton);
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{6});
+        QVERIFY(!Controllo<QRadioButton>("opscelta_1")->isChecked());
+        QTest::mouseClick(Controllo("opscelta_1"), Qt::LeftButton);
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{20});
+        QCOMPARE(dati->Stato.Tentativi, std::int16_t{0});
+        QCOMPARE(Testo("lblTentativi"), QStringLiteral("0"));
+    }
+
+    void laCartellaSistemiStaAccantoAlProgramma()
+    {
+        QCOMPARE(QString::fromStdString(dati->CartellaSistemi),
+                 QCoreApplication::applicationDirPath() + "/Shared/Costruzioni/");
+        QCOMPARE(dati->Stato.NumeriMax, std::int16_t{90});
+        QCOMPARE(dati->Stato.NumeroMassimo, std::int16_t{90});
+    }
+};
+
+QTEST_MAIN(TestFrmEstrazioneUser)
+#include "test_frmestrazioneuser.moc"
