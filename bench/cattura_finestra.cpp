@@ -1,10 +1,6 @@
 // Grabs the main window to a PNG, so a reviewer can look at it without a
-// display:  QT_QPA_PLATFORM=offscreen cattura_finestra out.png [draws]
-// With a number of draws, loads the first example file first and draws
-// that many times (no pauses), to show a board in use.
-#include "engine/DatiProgramma.h"
-#include "platform/Programma.h"
-#include "ui/FrmEstrazioneUser.h"
+// display:  QT_QPA_PLATFORM=offscreen cattura_finestra out.png
+#include "ui/Applicazione.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -18,13 +14,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uso: %s file.png\n", argv[0]);
         return 2;
     }
-    vortilla::RegistraSostituzioniCaratteri();
-    vortilla::DatiProgramma dati;
-    dati.SeparatoreMigliaia = vortilla::SeparatoreMigliaiaUtente().toStdString();
-    vortilla::FrmEstrazioneUser finestra(dati);
-    finestra.show();
+    vortilla::Applicazione programma;
+    programma.Mostra();
     app.processEvents();
-    if (!finestra.grab().save(QString::fromLocal8Bit(argv[1])))
+    if (!programma.FinestraPrincipale().grab().save(QString::fromLocal8Bit(argv[1])))
         return 1;
     return 0;
 }

@@ -1,18 +1,11 @@
-#include "engine/DatiProgramma.h"
-#include "platform/Programma.h"
-#include "ui/FrmEstrazioneUser.h"
+#include "ui/Applicazione.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    vortilla::RegistraSostituzioniCaratteri();
-
-    vortilla::DatiProgramma dati;
-    dati.SeparatoreMigliaia = vortilla::SeparatoreMigliaiaUtente().toStdString();
-
-    vortilla::FrmEstrazioneUser finestra(dati);
-    finestra.show();
+    vortilla::Applicazione programma;
+    programma.Mostra();
     return app.exec();
 }

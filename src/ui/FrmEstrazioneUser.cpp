@@ -32,7 +32,10 @@ FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmEstrazioneUser"));
     setFont(Carattere(QStringLiteral("Segoe UI"), 8.25));
-    setWindowIcon(QIcon(QStringLiteral(":/icona.png")));
+    QIcon icona;
+    for (int lato : {16, 32, 48, 64, 128, 256})
+        icona.addFile(QStringLiteral(":/icona-%1.png").arg(lato), QSize(lato, lato));
+    setWindowIcon(icona);
     ImpostaAreaClienteFissa(this, LarghezzaAreaTwips, AltezzaAreaTwips);
     Creazione();
     Caricamento();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/CanaleDialogo.h"
+#include "engine/Porte.h"
+
+#include <functional>
+
+namespace vortilla {
+
+// Opens a new frmInfo on the channel, application-modal and without an
+// owner, and destroys it once it has closed; then runs `dopoChiusura`, when
+// given.
+class InfoQt : public FinestraInfo {
+public:
+    explicit InfoQt(const CanaleDialogo& canale, std::function<void()> dopoChiusura = {});
+    void ApriModale() override;
+
+private:
+    const CanaleDialogo& canale_;
+    std::function<void()> dopoChiusura_;
+};
+
+} // namespace vortilla

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/CanaleDialogo.h"
+#include "engine/Porte.h"
+
+#include <functional>
+
+namespace vortilla {
+
+// Opens a new frmMessage on the channel, application-modal and without an
+// owner, and destroys it, created buttons included, once it has closed.
+// `dopoChiusura`, when given, runs after that: the main window rewrites what
+// it shows each time one of the program's dialogs has closed.
+class MessaggioQt : public FinestraMessaggio {
+public:
+    explicit MessaggioQt(CanaleDialogo& canale, std::function<void()> dopoChiusura = {});
+    void ApriModale() override;
+
+private:
+    CanaleDialogo& canale_;
+    std::function<void()> dopoChiusura_;
+};
+
+} // namespace vortilla
