@@ -44,6 +44,19 @@ public:
     virtual void ApriModale() = 0;
 };
 
+// The desktop's file chooser. `modo` 1 opens an existing file, any other
+// value picks a name to save. `filtro` holds description and pattern pairs,
+// each part ended by a NUL ("Sistemi\0*.txt\0"), the first pair selected.
+// Returns the chosen full path, or an empty text when the user cancelled.
+class SceltaFile {
+public:
+    virtual ~SceltaFile() = default;
+    virtual std::string ApriFile(std::int16_t modo, const std::string& titolo,
+                                 const std::string& nomeIniziale, const std::string& filtro,
+                                 const std::string& cartellaIniziale,
+                                 const std::string& estensione) = 0;
+};
+
 // What the rules change on the main window. Every call changes one control
 // and repaints it at once, so the user sees each step while a draw runs.
 class VistaTabellone {
