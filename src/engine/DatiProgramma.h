@@ -2,6 +2,7 @@
 
 #include "engine/CanaleDialogo.h"
 #include "engine/StatoSimulazione.h"
+#include "errors/FileAperti.h"
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,7 @@ struct DatiProgramma {
     std::string CartellaSistemi;      // where the open dialog starts
     std::int16_t ContaTab = 0;        // last tab index given out by the grid layout
     std::string SeparatoreMigliaia = ","; // the user's digit grouping, for FormattaNumero
+    FileAperti File;                  // what MostraErrore closes
 };
 
 } // namespace vortilla
