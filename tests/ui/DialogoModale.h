@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <functional>
+#include <utility>
+
+// Acts on the modal dialog that the next opening call shows, from inside the
+// dialog's own event loop. Whatever the checks in `azione` find, a dialog
+// still open afterwards is closed by the program, so no failure leaves the
+// opening call waiting.
+inline void QuandoAperto(std::function<void(QDialog*)> azione)
+{
+    QTimer::singleShot(0, [azione = std::move(azione)] {
+        QPointer<QDialog> dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialogo) {
+            QTest::qFail("no modal dialog is open", __FILE__, __LINE__);
+            return;
+        }
+        azione(dialogo);
+        if (dialogo && dialogo->isVisible())
+            dialogo->done(QDialog::Rejected);
+    });
+}
+
+// What the platform sends when the user clicks a window's close box or
+// presses Alt+F4: a close event to the native window, marked as coming from
+// outside the program. QWindow::close() will not do here: Qt marks the close
+// it starts as the program's own.
+inline void ChiudiDallaCornice(QWidget* finestra)
+{
+    QCloseEvent evento;
+    QSpontaneKeyEvent::setSpontaneous(&evento);
+    QApplication::instance()->notify(finestra->windowHandle(), &evento);
+}
+
+// Records whether close requests reaching a widget came from the platform.
+class SpiaChiusure : public QObject {
+public:
+    explicit SpiaChiusure(QObject* osservato) { osservato->installEventFilter(this); }
+    int Spontanee = 0;
+    int DalProgramma = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Close)
+            ++(evento->spontaneous() ? Spontanee : DalProgramma);
+        return false;
+    }
+};
