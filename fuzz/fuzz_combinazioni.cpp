@@ -1,0 +1,230 @@
+// Feeds arbitrary bytes, as a combination file, to the item reader, the
+// normaliser, the validation and the load, and stops at the first
+// disagreement:
+// - the reader gives the same items whatever its block size;
+// - the one-pass normaliser gives what the six literal steps give;
+// - the validation refuses exactly when an item fails the line rules (or
+//   the file has none), with that error's number;
+// - whatever validates loads, as the first 500 normalised lines;
+// - every loaded line passes the line rules on its own, and a file made of
+//   the loaded lines validates and loads back the same lines.
+
+#include "combinations/CaricaCombinazioni.h"
+#include "combinations/ControllaRiga.h"
+#include "combinations/LettoreElementi.h"
+#include "combinations/Normalizza.h"
+#include "combinations/VerificaFile.h"
+#include "engine/DatiProgramma.h"
+#include "engine/Porte.h"
+#include "errors/ErroreNumerato.h"
+#include "errors/MessaggioErrore.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace vortilla;
+
+[[noreturn]] void Disaccordo(const char* che)
+{
+    std::fprintf(stderr, "disagreement: %s\n", che);
+    std::abort();
+}
+
+void Verifica(bool condizione, const char* che)
+{
+    if (!condizione)
+        Disaccordo(che);
+}
+
+struct Finestra : FinestraMessaggio {
+    explicit Finestra(DatiProgramma& d) : dati(d) {}
+    void ApriModale() override
+    {
+        Verifica(dati.File.Quanti() == 0, "a file was open while a message showed");
+        testi.push_back(dati.Canale.TestoMessaggio);
+        Verifica(dati.Canale.Pulsanti == "OK", "a message without the single OK button");
+    }
+    DatiProgramma& dati;
+    std::vector<std::string> testi;
+};
+
+struct Vista : VistaTabellone {
+    void MostraTry(bool) override { Disaccordo("load touched imgtry"); }
+    void ScriviTentativi(const std::string&) override { Disaccordo("load touched the draw counter"); }
+    void ScriviCatturate(const std::string& t) override { catturate.push_back(t); }
+    void ColoraPalla(std::int16_t, Colore, Colore) override { Disaccordo("load touched a ball"); }
+    void ScriviPunti(std::int16_t, Colore, const std::string&) override { Disaccordo("load touched a count"); }
+    void ScriviPuntiTot(std::int16_t, const std::string&) override { Disaccordo("load touched a total"); }
+    std::vector<std::string> catturate;
+};
+
+std::string TrimSpazi(const std::string& s)
+{
+    const auto inizio = s.find_first_not_of(' ');
+    if (inizio == std::string::npos)
+        return {};
+    return s.substr(inizio, s.find_last_not_of(' ') - inizio + 1);
+}
+
+std::string Sostituisci(const std::string& s, const std::string& cosa)
+{
+    std::string risultato;
+    for (std::size_t i = 0; i < s.size();) {
+        if (s.compare(i, cosa.size(), cosa) == 0) {
+            risultato += ' ';
+            i += cosa.size();
+        } else {
+            risultato += s[i++];
+        }
+    }
+    return risultato;
+}
+
+std::string SeiPassi(std::string s)
+{
+    for (const char* cosa : {"\t", "\r", ",", ".", ":", "  "})
+        s = Sostituisci(TrimSpazi(s), cosa);
+    return s;
+}
+
+struct Lettura {
+    std::vector<std::string> elementi;
+    std::int32_t errore = 0; // a reader error ends the list
+};
+
+Lettura Leggi(const std::string& percorso, std::size_t blocco)
+{
+    Lettura lettura;
+    FileAperti registro;
+    try {
+        LettoreElementi lettore(percorso, registro, blocco);
+        std::string_view elemento;
+        while (lettore.Prossimo(elemento))
+            lettura.elementi.emplace_back(elemento);
+    } catch (const ErroreNumerato& e) {
+        lettura.errore = e.numero();
+    }
+    Verifica(registro.Quanti() == 0, "the reader left its file open");
+    return lettura;
+}
+
+std::int32_t ErroreRiga(std::string_view riga)
+{
+    try {
+        ControllaRiga(riga, LimitiCaricamento);
+        return 0;
+    } catch (const ErroreNumerato& e) {
+        return e.numero();
+    }
+}
+
+std::string Cartella()
+{
+    static const std::string cartella = [] {
+        char modello[] = "/tmp/fuzz_combinazioni.XXXXXX";
+        const char* fatta = mkdtemp(modello);
+        if (!fatta)
+            std::abort();
+        return std::string(fatta);
+    }();
+    return cartella;
+}
+
+std::string Scrivi(const std::string& nome, const std::uint8_t* dati, std::size_t n)
+{
+    const std::string percorso = Cartella() + "/" + nome;
+    const int fd = open(percorso.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0 || write(fd, dati, n) != static_cast<ssize_t>(n))
+        std::abort();
+    close(fd);
+    return percorso;
+}
+
+void ControllaCaricamento(const std::string& percorso, const std::vector<std::string>& attese,
+                          std::int32_t erroreAtteso)
+{
+    DatiProgramma dati;
+    dati.Stato.Combinazioni = {"prima"};
+    dati.Stato.NumCombinazioni = 1;
+    dati.Stato.Tentativi = 3;
+    Finestra finestra(dati);
+    Vista vista;
+
+    const bool rifiutato = VerificaFile(percorso, 3, 10, 90, dati, finestra);
+    Verifica(rifiutato == (erroreAtteso != 0), "validation disagrees with the line rules");
+    if (rifiutato)
+        Verifica(finestra.testi == std::vector<std::string>{MessaggioErrore(erroreAtteso)},
+                 "validation showed the wrong message");
+    finestra.testi.clear();
+
+    CaricaCombinazioni(percorso, dati, finestra, vista);
+    Verifica(dati.Stato.Tentativi == 3, "a load touched the draw counter");
+    if (erroreAtteso != 0) {
+        Verifica(finestra.testi.size() == 2 && finestra.testi[1] == "Da Ambi a Decine ..!",
+                 "a refused load did not show its two messages");
+        Verifica(dati.Stato.Combinazioni == std::vector<std::string>{"prima"}
+                     && dati.Stato.NumCombinazioni == 1,
+                 "a refused load changed the list");
+        return;
+    }
+    Verifica(finestra.testi.empty(), "a valid load showed a message");
+    Verifica(dati.Stato.Combinazioni == attese, "the load kept other lines than the validated ones");
+    Verifica(dati.Stato.NumCombinazioni == static_cast<std::int16_t>(attese.size()),
+             "the count differs from the list");
+    Verifica(vista.catturate == std::vector<std::string>{std::to_string(attese.size())},
+             "the label shows another count");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n)
+{
+    const std::string percorso = Scrivi("file.txt", dati, n);
+
+    const Lettura intera = Leggi(percorso, FileTesto::BloccoPredefinito);
+    const std::size_t blocco = n > 0 ? dati[0] % 13 + 1 : 1;
+    const Lettura aPezzi = Leggi(percorso, blocco);
+    Verifica(intera.elementi == aPezzi.elementi && intera.errore == aPezzi.errore,
+             "the block size changed the items");
+
+    // The outcome the rules give, item by item: the first bad line, else
+    // the reader's own error, else an empty file.
+    std::int32_t errore = 0;
+    std::vector<std::string> righe;
+    std::string spazio;
+    for (const std::string& elemento : intera.elementi) {
+        Verifica(!elemento.empty(), "the reader handed out an empty item");
+        const std::string riga = SeiPassi(elemento);
+        Verifica(Normalizza(elemento, spazio) == riga, "the normaliser differs from the six steps");
+        if (errore == 0)
+            errore = ErroreRiga(riga);
+        if (errore == 0 && righe.size() < StatoSimulazione::MassimoCombinazioni)
+            righe.push_back(riga);
+    }
+    if (errore == 0)
+        errore = intera.errore;
+    if (errore == 0 && intera.elementi.empty())
+        errore = errori::FileVuoto;
+
+    ControllaCaricamento(percorso, righe, errore);
+    if (errore != 0)
+        return 0;
+
+    for (const std::string& riga : righe)
+        Verifica(ErroreRiga(riga) == 0, "a loaded line fails the line rules");
+    std::string copia;
+    for (const std::string& riga : righe)
+        copia += riga + "\r\n";
+    const std::string percorsoCopia = Scrivi("copia.txt", reinterpret_cast<const std::uint8_t*>(copia.data()), copia.size());
+    ControllaCaricamento(percorsoCopia, righe, 0);
+    return 0;
+}

@@ -1,0 +1,15 @@
+#include "errors/MostraErrore.h"
+
+#include "errors/MessaggioErrore.h"
+
+namespace vortilla {
+
+void MostraErrore(std::int32_t numero, DatiProgramma& dati, FinestraMessaggio& finestra)
+{
+    dati.File.ChiudiTutti();
+    dati.Canale.TestoMessaggio = MessaggioErrore(numero);
+    dati.Canale.Pulsanti = "OK";
+    finestra.ApriModale();
+}
+
+} // namespace vortilla

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "engine/DatiProgramma.h"
+#include "engine/Porte.h"
+
+#include <cstdint>
+
+namespace vortilla {
+
+// Closes every open file, then shows the message for `numero` with the single
+// button "OK" and returns once the dialog has closed. Risposta is not read.
+void MostraErrore(std::int32_t numero, DatiProgramma& dati, FinestraMessaggio& finestra);
+
+} // namespace vortilla
