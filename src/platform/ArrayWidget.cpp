@@ -6,9 +6,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QMetaProperty>
-
-#include <set>
+#include <QPushButton>
 
 namespace vortilla {
 
@@ -88,36 +86,35 @@ void ArrayWidgetBase::ImpostaTabIndex(std::int16_t indice, std::int16_t tab)
 
 void CopiaAspetto(const QWidget* modello, QWidget* copia)
 {
-    // Geometry and identity belong to each element; visibility is the
-    // layout's business (a copy starts hidden).
-    static const std::set<QByteArray> escluse = {
-        "objectName", "geometry", "frameGeometry", "normalGeometry", "pos", "size",
-        "frameSize", "frameRect", "rect", "childrenRect", "childrenRegion", "x", "y", "width", "height",
-        "visible", "hidden", "focus", "isActiveWindow", "minimized", "maximized", "fullScreen",
-        "windowModality", "modal", "windowTitle", "windowIcon", "windowIconText",
-        "windowFilePath", "windowModified", "windowOpacity", "layoutDirection", "inputMethodHints",
-        // Setting a label's picture clears its text and the reverse: copied last.
-        "text", "pixmap"};
-    const QMetaObject* meta = modello->metaObject();
-    for (int i = 0; i < meta->propertyCount(); ++i) {
-        const QMetaProperty p = meta->property(i);
-        if (!p.isWritable() || !p.isStored() || escluse.count(p.name()))
-            continue;
-        p.write(copia, p.read(modello));
-    }
+    // What the arrays' templates set: the copy must look the same. Geometry
+    // and identity belong to each element; a copy starts hidden.
+    copia->setFont(modello->font());
+    copia->setPalette(modello->palette());
+    copia->setAutoFillBackground(modello->autoFillBackground());
+    copia->setFocusPolicy(modello->focusPolicy());
+    copia->setToolTip(modello->toolTip());
+    copia->setStyleSheet(modello->styleSheet());
     if (auto* etichetta = qobject_cast<const QLabel*>(modello)) {
         auto* copiaEtichetta = static_cast<QLabel*>(copia);
+        copiaEtichetta->setFrameStyle(etichetta->frameStyle());
+        copiaEtichetta->setLineWidth(etichetta->lineWidth());
+        copiaEtichetta->setAlignment(etichetta->alignment());
+        copiaEtichetta->setTextFormat(etichetta->textFormat());
+        copiaEtichetta->setScaledContents(etichetta->hasScaledContents());
         if (!etichetta->pixmap().isNull())
             copiaEtichetta->setPixmap(etichetta->pixmap());
         else
             copiaEtichetta->setText(etichetta->text());
     } else if (auto* pulsante = qobject_cast<const QAbstractButton*>(modello)) {
-        static_cast<QAbstractButton*>(copia)->setText(pulsante->text());
+        auto* copiaPulsante = static_cast<QAbstractButton*>(copia);
+        copiaPulsante->setText(pulsante->text());
+        copiaPulsante->setIcon(pulsante->icon());
+        copiaPulsante->setIconSize(pulsante->iconSize());
+        if (auto* premi = qobject_cast<const QPushButton*>(modello))
+            static_cast<QPushButton*>(copia)->setAutoDefault(premi->autoDefault());
     }
     for (const QByteArray& nome : modello->dynamicPropertyNames())
         copia->setProperty(nome.constData(), modello->property(nome.constData()));
-    copia->setAttribute(Qt::WA_TransparentForMouseEvents,
-                        modello->testAttribute(Qt::WA_TransparentForMouseEvents));
 }
 
 } // namespace vortilla

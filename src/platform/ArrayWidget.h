@@ -60,8 +60,8 @@ public:
     W* operator[](std::int16_t indice) const { return static_cast<W*>(Elemento(indice)); }
 };
 
-// Copies what makes a widget look like another: every stored property of its
-// class (font, palette, text, alignment, border...) and the dynamic ones.
+// Copies what makes a widget look like another: font, colours, border,
+// alignment, text or picture, and the dynamic properties.
 void CopiaAspetto(const QWidget* modello, QWidget* copia);
 
 } // namespace vortilla

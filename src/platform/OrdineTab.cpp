@@ -11,9 +11,14 @@ namespace {
 constexpr const char* ProprietaTab = "vortillaTabIndex";
 }
 
-void ImpostaIndiceTab(QWidget* controllo, std::int16_t indice)
+void SegnaIndiceTab(QWidget* controllo, std::int16_t indice)
 {
     controllo->setProperty(ProprietaTab, int{indice});
+}
+
+void ImpostaIndiceTab(QWidget* controllo, std::int16_t indice)
+{
+    SegnaIndiceTab(controllo, indice);
     if (QWidget* finestra = controllo->window())
         ApplicaOrdineTab(finestra);
 }

@@ -9,6 +9,8 @@ namespace vortilla {
 // Tab order by number, as the program assigns it: each control keeps its
 // tab index and the window's focus chain follows ascending indices.
 void ImpostaIndiceTab(QWidget* controllo, std::int16_t indice);
+// Only records the index; a window built in one go applies the order once.
+void SegnaIndiceTab(QWidget* controllo, std::int16_t indice);
 // Rebuilds the focus chain of `finestra` from its controls' tab indices.
 void ApplicaOrdineTab(QWidget* finestra);
 

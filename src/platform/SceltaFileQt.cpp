@@ -1,5 +1,6 @@
 #include "platform/SceltaFileQt.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QPointer>
@@ -30,7 +31,8 @@ std::string SceltaFileQt::ApriFile(std::int16_t modo, const std::string& titolo,
                                    const std::string& nomeIniziale, const std::string& filtro,
                                    const std::string& cartellaIniziale, const std::string& estensione)
 {
-    QPointer<QFileDialog> dialogo = new QFileDialog(proprietario_, QString::fromStdString(titolo),
+    QWidget* proprietario = proprietario_ ? proprietario_ : QApplication::activeWindow();
+    QPointer<QFileDialog> dialogo = new QFileDialog(proprietario, QString::fromStdString(titolo),
                                                     QFile::decodeName(cartellaIniziale.c_str()));
     dialogo->setObjectName(QStringLiteral("dlgApriFile"));
     const bool apertura = modo == 1;

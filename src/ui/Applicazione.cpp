@@ -2,13 +2,31 @@
 
 #include "platform/Programma.h"
 
+#include <QGuiApplication>
+#include <QSessionManager>
+
 namespace vortilla {
 
-Applicazione::Applicazione()
+Applicazione::Applicazione(Pausa* attesa)
+    : messaggio_(dati_.Canale, [this] { DopoDialogo(); }),
+      info_(dati_.Canale, [this] { DopoDialogo(); })
 {
     RegistraSostituzioniCaratteri();
     dati_.SeparatoreMigliaia = SeparatoreMigliaiaUtente().toStdString();
-    finestra_ = std::make_unique<FrmEstrazioneUser>(dati_);
+    finestra_ = std::make_unique<FrmEstrazioneUser>(
+        dati_, ServiziFinestra{messaggio_, info_, sceltaFile_, attesa ? *attesa : pausa_, orologio_, generatore_, finestre_});
+
+    // When the desktop session ends, the user is asked as for any other close;
+    // "NO" asks the session manager to cancel the logout where it lets us.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, finestra_.get(),
+                     [this](QSessionManager& sessione) {
+                         if (!sessione.allowsInteraction())
+                             return;
+                         const bool esci = finestra_->close();
+                         sessione.release();
+                         if (!esci)
+                             sessione.cancel();
+                     });
 }
 
 Applicazione::~Applicazione() = default;
@@ -16,6 +34,12 @@ Applicazione::~Applicazione() = default;
 void Applicazione::Mostra()
 {
     finestra_->show();
+}
+
+void Applicazione::DopoDialogo()
+{
+    if (finestra_)
+        finestra_->Attivazione();
 }
 
 } // namespace vortilla

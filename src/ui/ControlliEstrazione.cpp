@@ -22,7 +22,7 @@ QFrame* Cornice(QWidget* contenitore, const char* nome, RettangoloTwips g, int t
     // A frame without caption only draws its etched border.
     cornice->setFrameStyle(QFrame::Box | QFrame::Sunken);
     ImpostaGeometria(cornice, g);
-    ImpostaIndiceTab(cornice, static_cast<std::int16_t>(tab));
+    SegnaIndiceTab(cornice, static_cast<std::int16_t>(tab));
     return cornice;
 }
 
@@ -35,7 +35,7 @@ QLabel* Etichetta(QWidget* contenitore, const char* nome, RettangoloTwips g, con
     etichetta->setFont(font);
     etichetta->setAlignment(allineamento);
     ImpostaGeometria(etichetta, g);
-    ImpostaIndiceTab(etichetta, static_cast<std::int16_t>(tab));
+    SegnaIndiceTab(etichetta, static_cast<std::int16_t>(tab));
     return etichetta;
 }
 
@@ -79,7 +79,7 @@ QPushButton* Pulsante(QWidget* contenitore, const char* nome, RettangoloTwips g,
     pulsante->setToolTip(suggerimento);
     pulsante->setAutoDefault(false);
     ImpostaGeometria(pulsante, g);
-    ImpostaIndiceTab(pulsante, static_cast<std::int16_t>(tab));
+    SegnaIndiceTab(pulsante, static_cast<std::int16_t>(tab));
     return pulsante;
 }
 
@@ -88,7 +88,7 @@ QRadioButton* Opzione(QWidget* contenitore, RettangoloTwips g, const QString& te
     auto* opzione = new QRadioButton(testo, contenitore);
     opzione->setFont(Carattere(SegoeUISemibold, 9.75, Semibold));
     ImpostaGeometria(opzione, g);
-    ImpostaIndiceTab(opzione, static_cast<std::int16_t>(tab));
+    SegnaIndiceTab(opzione, static_cast<std::int16_t>(tab));
     return opzione;
 }
 
@@ -162,6 +162,7 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     QPalette grigio = cmdReset->palette();
     grigio.setColor(QPalette::Button, QColor(224, 224, 224));
     cmdReset->setPalette(grigio);
+    ApplicaOrdineTab(finestra);
 }
 
 } // namespace vortilla

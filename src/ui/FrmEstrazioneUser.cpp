@@ -1,15 +1,22 @@
 #include "ui/FrmEstrazioneUser.h"
 
+#include "combinations/CaricaCombinazioni.h"
 #include "combinations/CartellaSistemi.h"
 #include "engine/DisposizioneGriglia.h"
+#include "engine/Estrazione.h"
 #include "engine/FormattaNumero.h"
+#include "engine/Informazioni.h"
+#include "engine/Reset.h"
 #include "platform/ColoriQt.h"
+#include "platform/ElencoFinestre.h"
 #include "platform/Programma.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
-#include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -25,10 +32,10 @@ void Imposta(QLabel* etichetta, const std::string& testo)
 }
 } // namespace
 
-FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, QWidget* parent)
+FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, ServiziFinestra servizi, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      dati_(dati), controlli_(this)
+      dati_(dati), servizi_(servizi), controlli_(this)
 {
     setObjectName(QStringLiteral("frmEstrazioneUser"));
     setFont(Carattere(QStringLiteral("Segoe UI"), 8.25));
@@ -41,6 +48,13 @@ FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, QWidget* parent)
     Caricamento();
     Collega();
     controlli_.cmdOpen->setFocus();
+    // Key preview: F10 reaches the window whatever control has the focus.
+    qApp->installEventFilter(this);
+}
+
+FrmEstrazioneUser::~FrmEstrazioneUser()
+{
+    qApp->removeEventFilter(this);
 }
 
 void FrmEstrazioneUser::Creazione()
@@ -73,12 +87,62 @@ void FrmEstrazioneUser::DisegnaControlli()
 
 void FrmEstrazioneUser::Collega()
 {
+    connect(controlli_.cmdEstrai, &QPushButton::clicked, this, &FrmEstrazioneUser::Estrai);
+    connect(controlli_.cmdOpen, &QPushButton::clicked, this, &FrmEstrazioneUser::CaricaFile);
+    connect(controlli_.cmdReset, &QPushButton::clicked, this,
+            [this] { RichiediReset(dati_, servizi_.Messaggio, *this); });
     for (std::int16_t indice : {std::int16_t{0}, std::int16_t{1}}) {
         connect((*controlli_.opscelta)[indice], &QRadioButton::toggled, this, [this, indice](bool scelta) {
             if (scelta)
                 dati_.Stato.Scegli(indice);
         });
     }
+}
+
+void FrmEstrazioneUser::Estrai()
+{
+    PorteEstrazione porte{*this, servizi_.Messaggio, servizi_.Attesa, servizi_.Ora, servizi_.Generatore};
+    EseguiEstrazione(dati_, porte);
+}
+
+void FrmEstrazioneUser::CaricaFile()
+{
+    static const std::string filtro("Sistemi\0*.txt", 13);
+    const std::string percorso =
+        servizi_.File.ApriFile(1, "Open", "", filtro, dati_.CartellaSistemi, "txt");
+    CaricaCombinazioni(percorso, dati_, servizi_.Messaggio, *this);
+}
+
+void FrmEstrazioneUser::AdattaControlli()
+{
+    vortilla::AdattaControlli(*this);
+}
+
+void FrmEstrazioneUser::Resetta()
+{
+    vortilla::Resetta(dati_.Stato, *this);
+}
+
+bool FrmEstrazioneUser::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_F10) {
+        auto* w = qobject_cast<QWidget*>(oggetto);
+        if (w && w->window() == this && isActiveWindow()) {
+            MostraInformazioni(dati_.Canale, servizi_.Info);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void FrmEstrazioneUser::closeEvent(QCloseEvent* evento)
+{
+    if (!ConfermaUscita(dati_.Canale, servizi_.Messaggio)) {
+        evento->ignore();
+        return;
+    }
+    servizi_.Finestre.ChiudiTutteTranneLaPrima();
+    evento->accept();
 }
 
 void FrmEstrazioneUser::showEvent(QShowEvent* evento)

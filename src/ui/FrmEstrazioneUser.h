@@ -8,16 +8,34 @@
 
 namespace vortilla {
 
+class ElencoFinestre;
+
+// What the main window's commands need from outside the rules: dialogs,
+// file chooser, pause, clock, randomness and the list of open windows.
+struct ServiziFinestra {
+    FinestraMessaggio& Messaggio;
+    FinestraInfo& Info;
+    SceltaFile& File;
+    Pausa& Attesa;
+    Orologio& Ora;
+    GeneratoreCasuale& Generatore;
+    ElencoFinestre& Finestre;
+};
+
 // The program's one application window: the board of 90 balls, the per-draw
 // and cumulative tables, the counters, the option and the three buttons.
 // It wires the controls to the rules and shows what the rules change.
 class FrmEstrazioneUser : public QWidget, public VistaTabellone {
     Q_OBJECT
 public:
-    explicit FrmEstrazioneUser(DatiProgramma& dati, QWidget* parent = nullptr);
+    FrmEstrazioneUser(DatiProgramma& dati, ServiziFinestra servizi, QWidget* parent = nullptr);
+    ~FrmEstrazioneUser() override;
 
     // Lays out the board and the four table columns from their templates.
     void DisegnaControlli();
+    // Clears the per-draw column; with Resetta, zeroes counter and totals.
+    void AdattaControlli();
+    void Resetta();
 
     const ControlliEstrazione& Controlli() const { return controlli_; }
 
@@ -35,13 +53,18 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     void Creazione();
     void Caricamento();
     void Collega();
+    void CaricaFile();
+    void Estrai();
 
     DatiProgramma& dati_;
+    ServiziFinestra servizi_;
     ControlliEstrazione controlli_;
     bool primaVisualizzazione_ = true;
 };

@@ -1,7 +1,5 @@
-#include "engine/DatiProgramma.h"
-#include "platform/Programma.h"
 #include "platform/Twips.h"
-#include "ui/FrmEstrazioneUser.h"
+#include "ui/Applicazione.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,8 +15,9 @@ using namespace vortilla;
 class TestFrmEstrazioneUser : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<DatiProgramma> dati;
-    std::unique_ptr<FrmEstrazioneUser> finestra;
+    std::unique_ptr<Applicazione> programma;
+    DatiProgramma* dati = nullptr;
+    FrmEstrazioneUser* finestra = nullptr;
 
     template <class W = QWidget>
     W* Controllo(const QString& nome)
@@ -31,19 +30,15 @@ class TestFrmEstrazioneUser : public QObject {
     QString Testo(const QString& nome) { return Controllo<QLabel>(nome)->text(); }
 
 private slots:
-    void initTestCase() { RegistraSostituzioniCaratteri(); }
     void init()
     {
-        dati = std::make_unique<DatiProgramma>();
-        finestra = std::make_unique<FrmEstrazioneUser>(*dati);
-        finestra->show();
-        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+        programma = std::make_unique<Applicazione>();
+        dati = &programma->Dati();
+        finestra = &programma->FinestraPrincipale();
+        programma->Mostra();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra));
     }
-    void cleanup()
-    {
-        finestra.reset();
-        dati.reset();
-    }
+    void cleanup() { programma.reset(); }
 
     void laFinestraHaDidascaliaEAreaFissa()
     {
@@ -143,7 +138,7 @@ private slots:
 
     void ilFuocoSegueLOrdineDiTabulazione()
     {
-        QApplication::setActiveWindow(finestra.get());
+        QApplication::setActiveWindow(finestra);
         QCOMPARE(QApplication::focusWidget(), Controllo("cmdOpen"));
         const QStringList ordine = {"cmdEstrai", "cmdReset", "opscelta_0", "opscelta_1"};
         QWidget* w = Controllo("cmdOpen");
