@@ -6,6 +6,7 @@ the window system brings up the confirmation, "NO" keeps the program running,
 
     xvfb-run -a /usr/bin/python3 fumo_xvfb.py path/to/vortilla
 """
+import os
 import subprocess
 import sys
 import time
@@ -69,7 +70,9 @@ def clicca_pulsante(d, dialogo, left_twips):
 
 
 def main():
-    programma = subprocess.Popen([sys.argv[1]])
+    # The suite runs on the offscreen platform; this test wants the real X server.
+    ambiente = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    programma = subprocess.Popen([sys.argv[1]], env=ambiente)
     d = display.Display()
 
     finestra = cerca(d, TITOLO)
