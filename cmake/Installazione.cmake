@@ -35,6 +35,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The typefaces the windows are drawn with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-open-sans, fonts-cabin, fonts-liberation2")
+# The desktop platform plugin and the typefaces the windows are drawn with.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-open-sans, fonts-cabin, fonts-liberation2")
 include(CPack)
