@@ -7,10 +7,19 @@
 //   the file has none), with that error's number;
 // - whatever validates loads, as the first 500 normalised lines;
 // - every loaded line passes the line rules on its own, and a file made of
-//   the loaded lines validates and loads back the same lines.
+//   the loaded lines validates and loads back the same lines;
+// - the quick check of common items classifies sixteen bytes exactly as its
+//   scalar twin, takes exactly the head that a plain reading of its rule
+//   gives, and every item of that head is one the reader and the line rules
+//   accept unchanged;
+// - the whole check, with the quick road, any block size and other limits,
+//   refuses exactly as the line rules do and keeps the same lines.
 
 #include "combinations/CaricaCombinazioni.h"
+#include "combinations/ClassificaSedici.h"
 #include "combinations/ControllaRiga.h"
+#include "combinations/ElementiComuni.h"
+#include "combinations/EsaminaFile.h"
 #include "combinations/LettoreElementi.h"
 #include "combinations/Normalizza.h"
 #include "combinations/VerificaFile.h"
@@ -19,6 +28,8 @@
 #include "errors/ErroreNumerato.h"
 #include "errors/MessaggioErrore.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -117,10 +128,10 @@ Lettura Leggi(const std::string& percorso, std::size_t blocco)
     return lettura;
 }
 
-std::int32_t ErroreRiga(std::string_view riga)
+std::int32_t ErroreRiga(std::string_view riga, const LimitiGioco& limiti = LimitiCaricamento)
 {
     try {
-        ControllaRiga(riga, LimitiCaricamento);
+        ControllaRiga(riga, limiti);
         return 0;
     } catch (const ErroreNumerato& e) {
         return e.numero();
@@ -184,6 +195,132 @@ void ControllaCaricamento(const std::string& percorso, const std::vector<std::st
              "the label shows another count");
 }
 
+// Limits other than the loader's, to reach the edges of the quick check:
+// bounds below 1 or past two digits, counts that admit nothing.
+LimitiGioco LimitiDa(std::uint8_t scelta)
+{
+    constexpr std::array<std::int16_t, 8> massimi{90, 0, 1, 9, 10, 99, 100, -1};
+    constexpr std::array<std::int16_t, 4> minimi{3, 1, -2, 11};
+    constexpr std::array<std::int16_t, 2> quanti{10, 32767};
+    return {minimi[(scelta >> 3) % 4], quanti[(scelta >> 5) % 2], massimi[scelta % 8]};
+}
+
+void ConfrontaClassi(const std::uint8_t* dati, std::size_t n, std::int8_t massimo)
+{
+    for (std::size_t da = 0; da < n; ++da) {
+        std::array<char, 18> copia{};
+        for (std::size_t k = 0; k < copia.size(); ++k)
+            if (da + k >= 2 && da + k - 2 < n)
+                copia[k] = static_cast<char>(dati[da + k - 2]);
+        Verifica(ClassificaSedici(copia.data() + 2, massimo)
+                     == ClassificaSediciScalare(copia.data() + 2, massimo),
+                 "the wide classification differs from the scalar one");
+    }
+}
+
+bool Cifra(char c) { return c >= '0' && c <= '9'; }
+
+// The quick check's rule read plainly: numbers of one or two digits with
+// one space between them, all within the limits.
+bool ElementoComune(std::string_view elemento, const LimitiGioco& limiti)
+{
+    std::size_t numeri = 0;
+    std::size_t i = 0;
+    for (;;) {
+        std::size_t cifre = 0;
+        int valore = 0;
+        while (i < elemento.size() && Cifra(elemento[i]) && cifre < 3) {
+            valore = valore * 10 + (elemento[i++] - '0');
+            ++cifre;
+        }
+        if (cifre == 0 || cifre > 2 || valore < 1 || valore > limiti.NumeroMassimo)
+            return false;
+        ++numeri;
+        if (i == elemento.size())
+            break;
+        if (elemento[i++] != ' ')
+            return false;
+    }
+    return static_cast<long>(numeri) >= limiti.Minimo && static_cast<long>(numeri) <= limiti.Massimo
+           && elemento.size() <= LettoreElementi::LunghezzaMassima;
+}
+
+TestaComune TestaAttesa(std::string_view testo, const LimitiGioco& limiti)
+{
+    TestaComune testa;
+    for (std::size_t inizio = 0;;) {
+        const std::size_t fine = testo.find_first_of(",\r\n", inizio);
+        if (fine == std::string_view::npos)
+            return testa;
+        const std::string_view elemento = testo.substr(inizio, fine - inizio);
+        if (!elemento.empty()) {
+            if (!ElementoComune(elemento, limiti))
+                return testa;
+            ++testa.elementi;
+        }
+        testa.byte = inizio = fine + 1;
+    }
+}
+
+void ControllaTestaComune(const std::uint8_t* dati, std::size_t n, const LimitiGioco& limiti)
+{
+    const std::string_view testo(reinterpret_cast<const char*>(dati), n);
+    const TestaComune testa = ElementiComuniInTesta(testo, limiti);
+    const TestaComune attesa = TestaAttesa(testo, limiti);
+    Verifica(testa.byte == attesa.byte && testa.elementi == attesa.elementi,
+             "the quick check took another head than its rule gives");
+
+    // What the full road makes of that head: the same items, each already a
+    // line and a valid one.
+    const std::string percorso = Scrivi("testa.txt", dati, testa.byte);
+    const Lettura lettura = Leggi(percorso, FileTesto::BloccoPredefinito);
+    Verifica(lettura.errore == 0 && lettura.elementi.size() == testa.elementi,
+             "the reader finds other items in the quick head");
+    std::string spazio;
+    for (const std::string& elemento : lettura.elementi) {
+        Verifica(Normalizza(elemento, spazio) == elemento, "a quick item is not its own line");
+        Verifica(ErroreRiga(elemento, limiti) == 0, "the quick check took an invalid item");
+    }
+}
+
+// EsaminaFile with `limiti` and `blocco`, against the outcome that the items
+// and the line rules give.
+void ControllaEsame(const std::string& percorso, const Lettura& intera, const LimitiGioco& limiti,
+                    std::size_t blocco, std::size_t daConservare)
+{
+    std::int32_t errore = 0;
+    std::vector<std::string> attese;
+    for (const std::string& elemento : intera.elementi) {
+        const std::string riga = SeiPassi(elemento);
+        errore = ErroreRiga(riga, limiti);
+        if (errore != 0)
+            break;
+        if (attese.size() < daConservare)
+            attese.push_back(riga);
+    }
+    if (errore == 0)
+        errore = intera.errore;
+    if (errore == 0 && intera.elementi.empty())
+        errore = errori::FileVuoto;
+
+    FileAperti registro;
+    std::vector<std::string> righe;
+    std::int32_t trovato = 0;
+    std::int32_t conta = 0;
+    try {
+        conta = EsaminaFile(percorso, limiti, registro, righe, daConservare, blocco);
+    } catch (const ErroreNumerato& e) {
+        trovato = e.numero();
+    }
+    Verifica(trovato == errore, "the check with the quick road gives another error");
+    Verifica(registro.Quanti() == 0, "the check left its file open");
+    if (errore == 0) {
+        Verifica(conta == static_cast<std::int32_t>(intera.elementi.size()),
+                 "the check counted other items");
+        Verifica(righe == attese, "the check kept other lines");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n)
@@ -214,6 +351,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n)
         errore = intera.errore;
     if (errore == 0 && intera.elementi.empty())
         errore = errori::FileVuoto;
+
+    const LimitiGioco limiti = n > 1 ? LimitiDa(dati[n - 1]) : LimitiCaricamento;
+    ConfrontaClassi(dati, n, static_cast<std::int8_t>(std::clamp<int>(limiti.NumeroMassimo, 0, 99)));
+    ControllaTestaComune(dati, n, limiti);
+    ControllaEsame(percorso, intera, limiti, blocco, 0);
+    ControllaEsame(percorso, intera, LimitiCaricamento, blocco, n > 2 ? dati[1] % 4 : 0);
 
     ControllaCaricamento(percorso, righe, errore);
     if (errore != 0)

@@ -75,6 +75,17 @@ bool LettoreElementi::Concludi(std::string_view& elemento)
     return false;
 }
 
+std::string_view LettoreElementi::Anteprima()
+{
+    if (stato_ != Stato::InizioElemento)
+        return {};
+    if (resto_.empty())
+        Riempi();
+    return resto_;
+}
+
+void LettoreElementi::Salta(std::size_t n) { resto_.remove_prefix(n); }
+
 bool LettoreElementi::Prossimo(std::string_view& elemento)
 {
     // The usual item goes straight through: unquoted, with nothing to skip

@@ -31,6 +31,14 @@ public:
     // the next call. False at the end of the file.
     bool Prossimo(std::string_view& elemento);
 
+    // For a caller that can take common items faster on its own: the rest
+    // of the current block when the reader stands where an item starts
+    // (reading the next block if this one is spent), else empty. Salta(n)
+    // then moves past its first n bytes, which must end where an item ends
+    // (just after a ',', CR or LF); Prossimo goes on from there.
+    std::string_view Anteprima();
+    void Salta(std::size_t n);
+
 private:
     enum class Stato { InizioElemento, Libero, TraVirgolette, DopoVirgolette };
 
