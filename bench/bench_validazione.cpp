@@ -5,7 +5,7 @@
 //
 //   bench_validazione [megabytes]   (default 100)
 
-#include "combinations/CaricaCombinazioni.h"
+#include "engine/CaricaCombinazioni.h"
 #include "combinations/VerificaFile.h"
 #include "engine/DatiProgramma.h"
 #include "engine/Porte.h"

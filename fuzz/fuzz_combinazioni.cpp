@@ -15,7 +15,7 @@
 // - the whole check, with the quick road, any block size and other limits,
 //   refuses exactly as the line rules do and keeps the same lines.
 
-#include "combinations/CaricaCombinazioni.h"
+#include "engine/CaricaCombinazioni.h"
 #include "combinations/ClassificaSedici.h"
 #include "combinations/ControllaRiga.h"
 #include "combinations/ElementiComuni.h"

@@ -2,7 +2,7 @@
 
 #include "combinations/ConvertiNumero.h"
 #include "combinations/Token.h"
-#include "engine/Intero16.h"
+#include "errors/Intero16.h"
 
 namespace vortilla {
 namespace {

@@ -9,7 +9,7 @@
 namespace vortilla {
 
 bool VerificaFile(const std::string& percorso, std::int16_t minimo, std::int16_t massimo,
-                  std::int16_t numeroMassimo, DatiProgramma& dati, FinestraMessaggio& finestra)
+                  std::int16_t numeroMassimo, DatiErrori& dati, FinestraMessaggio& finestra)
 {
     std::int32_t numero = 0;
     try {

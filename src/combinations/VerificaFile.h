@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/DatiProgramma.h"
-#include "engine/Porte.h"
+#include "errors/DatiErrori.h"
+#include "errors/FinestraMessaggio.h"
 
 #include <cstdint>
 #include <string>
@@ -14,6 +14,6 @@ namespace vortilla {
 // cannot be read: the message for the first error has then been shown
 // through MostraErrore and no file is left open. Changes no simulation state.
 bool VerificaFile(const std::string& percorso, std::int16_t minimo, std::int16_t massimo,
-                  std::int16_t numeroMassimo, DatiProgramma& dati, FinestraMessaggio& finestra);
+                  std::int16_t numeroMassimo, DatiErrori& dati, FinestraMessaggio& finestra);
 
 } // namespace vortilla

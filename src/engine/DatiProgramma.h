@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/CanaleDialogo.h"
 #include "engine/StatoSimulazione.h"
-#include "errors/FileAperti.h"
+#include "errors/DatiErrori.h"
 
 #include <cstdint>
 #include <string>
@@ -12,13 +11,11 @@ namespace vortilla {
 // Everything the program shares between its windows and procedures. One
 // instance lives in main() for the whole run and is passed by reference to
 // whoever needs it.
-struct DatiProgramma {
+struct DatiProgramma : DatiErrori {
     StatoSimulazione Stato;
-    CanaleDialogo Canale;
     std::string CartellaSistemi;      // where the open dialog starts
     std::int16_t ContaTab = 0;        // last tab index given out by the grid layout
     std::string SeparatoreMigliaia = ","; // the user's digit grouping, for FormattaNumero
-    FileAperti File;                  // what MostraErrore closes
 };
 
 } // namespace vortilla

@@ -1,6 +1,6 @@
 #include "engine/DisposizioneGriglia.h"
 
-#include "engine/Intero16.h"
+#include "errors/Intero16.h"
 
 #include <string>
 

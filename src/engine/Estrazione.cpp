@@ -1,7 +1,7 @@
 #include "engine/Estrazione.h"
 
 #include "engine/FormattaNumero.h"
-#include "engine/Intero16.h"
+#include "errors/Intero16.h"
 #include "engine/Punteggio.h"
 
 #include <cmath>

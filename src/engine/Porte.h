@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Colori.h"
+#include "errors/FinestraMessaggio.h"
 
 #include <cstdint>
 #include <string>
@@ -27,14 +28,6 @@ public:
     virtual ~GeneratoreCasuale() = default;
     virtual void Rimescola(double seme) = 0;
     virtual double Prossimo() = 0; // 0 <= r < 1
-};
-
-// Opens the message dialog modally on CanaleDialogo::TestoMessaggio and
-// Pulsanti; returns after it has closed, with Risposta set by the dialog.
-class FinestraMessaggio {
-public:
-    virtual ~FinestraMessaggio() = default;
-    virtual void ApriModale() = 0;
 };
 
 // Opens the information dialog modally on CanaleDialogo::TestoInfo.

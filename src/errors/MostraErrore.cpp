@@ -4,7 +4,7 @@
 
 namespace vortilla {
 
-void MostraErrore(std::int32_t numero, DatiProgramma& dati, FinestraMessaggio& finestra)
+void MostraErrore(std::int32_t numero, DatiErrori& dati, FinestraMessaggio& finestra)
 {
     dati.File.ChiudiTutti();
     dati.Canale.TestoMessaggio = MessaggioErrore(numero);

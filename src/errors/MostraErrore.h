@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/DatiProgramma.h"
-#include "engine/Porte.h"
+#include "errors/DatiErrori.h"
+#include "errors/FinestraMessaggio.h"
 
 #include <cstdint>
 
@@ -9,6 +9,6 @@ namespace vortilla {
 
 // Closes every open file, then shows the message for `numero` with the single
 // button "OK" and returns once the dialog has closed. Risposta is not read.
-void MostraErrore(std::int32_t numero, DatiProgramma& dati, FinestraMessaggio& finestra);
+void MostraErrore(std::int32_t numero, DatiErrori& dati, FinestraMessaggio& finestra);
 
 } // namespace vortilla

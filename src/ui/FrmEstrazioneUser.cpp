@@ -1,6 +1,6 @@
 #include "ui/FrmEstrazioneUser.h"
 
-#include "combinations/CaricaCombinazioni.h"
+#include "engine/CaricaCombinazioni.h"
 #include "combinations/CartellaSistemi.h"
 #include "engine/DisposizioneGriglia.h"
 #include "engine/Estrazione.h"

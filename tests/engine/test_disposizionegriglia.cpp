@@ -6,8 +6,17 @@
 using namespace vortilla;
 
 namespace {
-ArrayFinto::Elemento Palla() { return {180, 300, 705, 645}; }
-ArrayFinto::Elemento Cella() { return {1050, 270, 765, 315}; }
+ArrayFinto::Elemento Elemento(int left, int top, int width, int height)
+{
+    ArrayFinto::Elemento e;
+    e.left = left;
+    e.top = top;
+    e.width = width;
+    e.height = height;
+    return e;
+}
+ArrayFinto::Elemento Palla() { return Elemento(180, 300, 705, 645); }
+ArrayFinto::Elemento Cella() { return Elemento(1050, 270, 765, 315); }
 
 int ErroreDi(const std::function<void()>& azione)
 {

@@ -1,6 +1,6 @@
 #include "DialogoModale.h"
 
-#include "engine/CanaleDialogo.h"
+#include "errors/CanaleDialogo.h"
 #include "platform/Programma.h"
 #include "platform/Twips.h"
 #include "ui/dialogs/FrmMessage.h"

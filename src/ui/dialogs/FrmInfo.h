@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CanaleDialogo.h"
+#include "errors/CanaleDialogo.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "FinteFinestre.h"
+#include "combinations/FinteFinestre.h"
 
-#include "combinations/CaricaCombinazioni.h"
+#include "engine/CaricaCombinazioni.h"
 #include "combinations/VerificaFile.h"
 #include "errors/MessaggioErrore.h"
 

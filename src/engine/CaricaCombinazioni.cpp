@@ -1,4 +1,4 @@
-#include "combinations/CaricaCombinazioni.h"
+#include "engine/CaricaCombinazioni.h"
 
 #include "combinations/ControllaRiga.h"
 #include "combinations/EsaminaFile.h"

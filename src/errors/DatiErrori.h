@@ -1,0 +1,15 @@
+#pragma once
+
+#include "errors/CanaleDialogo.h"
+#include "errors/FileAperti.h"
+
+namespace vortilla {
+
+// What error reporting needs of the program's shared data: the files to
+// close before speaking, and the dialog channel to speak through.
+struct DatiErrori {
+    CanaleDialogo Canale;
+    FileAperti File; // what MostraErrore closes
+};
+
+} // namespace vortilla

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace vortilla {
+
+// Opens the message dialog modally on CanaleDialogo::TestoMessaggio and
+// Pulsanti; returns after it has closed, with Risposta set by the dialog.
+// Every notice, question and error reaches the user through it.
+class FinestraMessaggio {
+public:
+    virtual ~FinestraMessaggio() = default;
+    virtual void ApriModale() = 0;
+};
+
+} // namespace vortilla
