@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vortilla developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program's pictures as Qt resources, reachable as ":/icona.png", ":/logo.png" and so on.
 # Set VORTILLA_IMMAGINI_TARGET to the target that shows them, then include() this file.
 # Each @2x render sits beside its 1x picture so that Qt picks it by itself on high-density

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Child of bench_avvio: starts either the real program's window or a bare
 // Qt window of the same size, and exits as soon as the first frame has been
 // painted, writing "painted" on stdout.

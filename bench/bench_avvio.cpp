@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up to first painted frame, and peak memory, of the program's window
 // against a bare Qt window of the same size built in the same run.
 //   bench_avvio [runs]     (run it offscreen or under xvfb-run)

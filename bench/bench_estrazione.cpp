@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The draw's own work on the real window, pauses apart, with 500 lines of ten
 // numbers; beside it the floor: setting and repainting one label as many
 // times as a 20-number draw repaints labels. Also the scoring of 500 lines

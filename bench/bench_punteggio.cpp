@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the scoring of a full set of stored lines against one draw: 500
 // lines of 10 numbers, the most a file can load. Prints figures only.
 

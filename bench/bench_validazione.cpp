@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Validation throughput against `wc -l` on the same cached file, peak memory,
 // and the time of a whole 500-line load. Prints figures only. A second file
 // with dots between the numbers shows the speed of items that take the full

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Grabs the main window to a PNG, so a reviewer can look at it without a
 // display:  QT_QPA_PLATFORM=offscreen cattura_finestra out.png
 #include "ui/Applicazione.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vortilla developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installed layout: the program keeps a folder of its own,
 #   <prefix>/lib/vortilla/vortilla
 #   <prefix>/lib/vortilla/Shared/Costruzioni/*.txt   (where the open dialog starts)

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vortilla developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the example combination files of this folder.
 
     python3 genera_esempi.py

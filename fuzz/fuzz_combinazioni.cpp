@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes, as a combination file, to the item reader, the
 // normaliser, the validation and the load, and stops at the first
 // disagreement:

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Vortilla developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The core's folders depend one way: errors at the bottom, combinations on
 # errors, engine on both; none of them includes Qt. Run with
 # cmake -DSORGENTI=<src> -P dipendenze_core.cmake

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vortilla developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end smoke test of the built program on a real X server (run under
 xvfb-run): the window appears with its caption and size, a close request from
 the window system brings up the confirmation, "NO" keeps the program running,
