@@ -5,6 +5,7 @@
 
 #include "engine/Colori.h"
 #include "platform/ColoriQt.h"
+#include "platform/GruppoOpzioni.h"
 #include "platform/OrdineTab.h"
 #include "platform/Twips.h"
 
@@ -151,6 +152,7 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     QRadioButton* venti = Opzione(Frame3, {2130, 210, 1395, 465}, QStringLiteral("20 estratti"), 21);
     opscelta->AggiungiProgettato(1, venti);
     venti->setChecked(true);
+    TabSullaScelta({(*opscelta)[0], venti});
 
     fraControl = Cornice(finestra, "fraControl", {8430, 7260, 4755, 1035}, 13);
     cmdOpen = Pulsante(fraControl, "cmdOpen", {1830, 180, 945, 735}, QString(), QFont(),

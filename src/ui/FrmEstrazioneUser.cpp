@@ -12,6 +12,7 @@
 #include "engine/Reset.h"
 #include "platform/ColoriQt.h"
 #include "platform/ElencoFinestre.h"
+#include "platform/FinestraBloccata.h"
 #include "platform/Programma.h"
 #include "platform/Twips.h"
 
@@ -90,16 +91,35 @@ void FrmEstrazioneUser::DisegnaControlli()
 
 void FrmEstrazioneUser::Collega()
 {
-    connect(controlli_.cmdEstrai, &QPushButton::clicked, this, &FrmEstrazioneUser::Estrai);
-    connect(controlli_.cmdOpen, &QPushButton::clicked, this, &FrmEstrazioneUser::CaricaFile);
-    connect(controlli_.cmdReset, &QPushButton::clicked, this,
-            [this] { RichiediReset(dati_, servizi_.Messaggio, *this); });
+    // While one of the program's dialogs is open this window must not act,
+    // even when a press reaches it past the dialog's modality.
+    const auto sePuoAgire = [this](void (FrmEstrazioneUser::*azione)()) {
+        return [this, azione] {
+            if (!FinestraBloccata(this))
+                (this->*azione)();
+        };
+    };
+    connect(controlli_.cmdEstrai, &QPushButton::clicked, this, sePuoAgire(&FrmEstrazioneUser::Estrai));
+    connect(controlli_.cmdOpen, &QPushButton::clicked, this, sePuoAgire(&FrmEstrazioneUser::CaricaFile));
+    connect(controlli_.cmdReset, &QPushButton::clicked, this, sePuoAgire(&FrmEstrazioneUser::ChiediReset));
     for (std::int16_t indice : {std::int16_t{0}, std::int16_t{1}}) {
         connect((*controlli_.opscelta)[indice], &QRadioButton::toggled, this, [this, indice](bool scelta) {
-            if (scelta)
-                dati_.Stato.Scegli(indice);
+            if (!scelta)
+                return;
+            if (FinestraBloccata(this)) {
+                // The option already moved: put it back where the draw expects it.
+                (*controlli_.opscelta)[opzioneScelta_]->setChecked(true);
+                return;
+            }
+            opzioneScelta_ = indice;
+            dati_.Stato.Scegli(indice);
         });
     }
+}
+
+void FrmEstrazioneUser::ChiediReset()
+{
+    RichiediReset(dati_, servizi_.Messaggio, *this);
 }
 
 void FrmEstrazioneUser::Estrai()
@@ -128,12 +148,23 @@ void FrmEstrazioneUser::Resetta()
 
 bool FrmEstrazioneUser::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_F10) {
-        auto* w = qobject_cast<QWidget*>(oggetto);
-        if (w && w->window() == this && isActiveWindow()) {
-            MostraInformazioni(dati_.Canale, servizi_.Info);
-            return true;
-        }
+    if (evento->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(oggetto, evento);
+    const auto* tasto = static_cast<QKeyEvent*>(evento);
+    auto* w = qobject_cast<QWidget*>(oggetto);
+    if (!w || w->window() != this)
+        return QWidget::eventFilter(oggetto, evento);
+    if (tasto->key() == Qt::Key_F10 && isActiveWindow()) {
+        MostraInformazioni(dati_.Canale, servizi_.Info);
+        return true;
+    }
+    // Return and Enter press the focused button, as Space does; a held key
+    // presses it once.
+    auto* pulsante = qobject_cast<QPushButton*>(w);
+    if (pulsante && (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter)) {
+        if (!tasto->isAutoRepeat())
+            pulsante->click();
+        return true;
     }
     return QWidget::eventFilter(oggetto, evento);
 }

@@ -65,11 +65,13 @@ private:
     void Collega();
     void CaricaFile();
     void Estrai();
+    void ChiediReset();
 
     DatiProgramma& dati_;
     ServiziFinestra servizi_;
     ControlliEstrazione controlli_;
     bool primaVisualizzazione_ = true;
+    std::int16_t opzioneScelta_ = 1; // the opscelta element NumeriEstratti follows
 };
 
 } // namespace vortilla

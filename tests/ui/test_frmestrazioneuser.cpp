@@ -139,18 +139,59 @@ private slots:
         QVERIFY(!Controllo("imgtry")->accessibleName().isEmpty());
     }
 
-    void ilFuocoSegueLOrdineDiTabulazione()
+    // Keys go to the native window, as the platform delivers them.
+    void Premi(Qt::Key tasto, Qt::KeyboardModifiers modificatori = Qt::NoModifier)
+    {
+        QTest::keyClick(finestra->windowHandle(), tasto, modificatori);
+    }
+    QString Fuoco() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
+    void tabRaggiungeLOpzioneSceltaSenzaCambiarla_data()
+    {
+        QTest::addColumn<QString>("scelta");
+        QTest::addColumn<int>("estratti");
+        QTest::newRow("twenty numbers, selected at start") << "opscelta_1" << 20;
+        QTest::newRow("six numbers, once chosen") << "opscelta_0" << 6;
+    }
+    void tabRaggiungeLOpzioneSceltaSenzaCambiarla()
+    {
+        QFETCH(QString, scelta);
+        QFETCH(int, estratti);
+        QApplication::setActiveWindow(finestra);
+        QCOMPARE(Fuoco(), QStringLiteral("cmdOpen"));
+        if (!Controllo<QRadioButton>(scelta)->isChecked()) {
+            QTest::mouseClick(Controllo(scelta), Qt::LeftButton);
+            Controllo("cmdOpen")->setFocus();
+        }
+
+        QStringList giro;
+        for (int i = 0; i < 4; ++i) {
+            Premi(Qt::Key_Tab);
+            giro << Fuoco();
+        }
+        QCOMPARE(giro, (QStringList{"cmdEstrai", "cmdReset", scelta, "cmdOpen"}));
+        Premi(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Fuoco(), scelta);
+        QVERIFY(Controllo<QRadioButton>(scelta)->isChecked());
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t(estratti));
+    }
+
+    void leFrecceSpostanoESceglonoLOpzione()
     {
         QApplication::setActiveWindow(finestra);
-        QCOMPARE(QApplication::focusWidget(), Controllo("cmdOpen"));
-        const QStringList ordine = {"cmdEstrai", "cmdReset", "opscelta_0", "opscelta_1"};
-        QWidget* w = Controllo("cmdOpen");
-        for (const QString& prossimo : ordine) {
-            w = w->nextInFocusChain();
-            while (w->focusPolicy() == Qt::NoFocus)
-                w = w->nextInFocusChain();
-            QCOMPARE(w->objectName(), prossimo);
-        }
+        Controllo("cmdReset")->setFocus();
+        Premi(Qt::Key_Tab);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_1"));
+        Premi(Qt::Key_Left);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_0"));
+        QVERIFY(Controllo<QRadioButton>("opscelta_0")->isChecked());
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{6});
+        Premi(Qt::Key_Tab, Qt::ShiftModifier);
+        Premi(Qt::Key_Tab);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_0"));
+        Premi(Qt::Key_Right);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_1"));
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{20});
     }
 
     void lOpzioneCambiaSoloINumeriEstratti()
