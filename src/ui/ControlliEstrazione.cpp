@@ -7,6 +7,7 @@
 #include "platform/ColoriQt.h"
 #include "platform/GruppoOpzioni.h"
 #include "platform/OrdineTab.h"
+#include "platform/PulsanteColorato.h"
 #include "platform/Twips.h"
 
 #include <QIcon>
@@ -75,9 +76,10 @@ QLabel* Immagine(QWidget* contenitore, const char* nome, RettangoloTwips g, cons
 }
 
 QPushButton* Pulsante(QWidget* contenitore, const char* nome, RettangoloTwips g, const QString& testo,
-                      const QFont& font, const QString& suggerimento, int tab)
+                      const QFont& font, const QString& suggerimento, int tab, const QColor& sfondo = {})
 {
-    auto* pulsante = new QPushButton(testo, contenitore);
+    QPushButton* pulsante = sfondo.isValid() ? new PulsanteColorato(testo, sfondo, contenitore)
+                                             : new QPushButton(testo, contenitore);
     pulsante->setObjectName(QLatin1String(nome));
     pulsante->setFont(font);
     pulsante->setToolTip(suggerimento);
@@ -163,10 +165,8 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     cmdEstrai = Pulsante(fraControl, "cmdEstrai", {2970, 180, 1605, 735}, QStringLiteral("ESTRAZIONE"),
                          Carattere(SegoeUI, 9), QStringLiteral("Effettua estrazione"), 1);
     cmdReset = Pulsante(fraControl, "cmdReset", {180, 180, 1335, 735}, QStringLiteral("RESET"),
-                        Carattere(SegoeUI, 9.75), QStringLiteral("Resetta i contatori Vincite"), 2);
-    QPalette grigio = cmdReset->palette();
-    grigio.setColor(QPalette::Button, QColor(224, 224, 224));
-    cmdReset->setPalette(grigio);
+                        Carattere(SegoeUI, 9.75), QStringLiteral("Resetta i contatori Vincite"), 2,
+                        QColor(224, 224, 224));
     ApplicaOrdineTab(finestra);
 }
 

@@ -210,6 +210,22 @@ private slots:
         QCOMPARE(Testo("lblTentativi"), QStringLiteral("0"));
     }
 
+    void ilResetHaLaFacciaGrigia()
+    {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        auto* reset = Controllo<QPushButton>("cmdReset");
+        const QImage faccia = reset->grab().toImage();
+        const QColor grigio(224, 224, 224);
+        // Above and below the caption, across the middle of the face.
+        const int h = faccia.height();
+        for (int x = 6; x < faccia.width() - 6; x += 4) {
+            QCOMPARE(faccia.pixelColor(x, 5), grigio);
+            QCOMPARE(faccia.pixelColor(x, h - 6), grigio);
+        }
+        QCOMPARE(faccia.pixelColor(6, h / 2), grigio);
+        QVERIFY(Controllo<QPushButton>("cmdEstrai")->grab().toImage().pixelColor(6, 5) != grigio);
+    }
+
     void laCartellaSistemiStaAccantoAlProgramma()
     {
         QCOMPARE(QString::fromStdString(dati->CartellaSistemi),
