@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -43,10 +42,6 @@ FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, ServiziFinestra serviz
 {
     setObjectName(QStringLiteral("frmEstrazioneUser"));
     setFont(Carattere(QStringLiteral("Segoe UI"), 8.25));
-    QIcon icona;
-    for (int lato : {16, 32, 48, 64, 128, 256})
-        icona.addFile(QStringLiteral(":/icona-%1.png").arg(lato), QSize(lato, lato));
-    setWindowIcon(icona);
     ImpostaAreaClienteFissa(this, LarghezzaAreaTwips, AltezzaAreaTwips);
     Creazione();
     Caricamento();

@@ -83,7 +83,8 @@ class TestComandi : public QObject {
                 return;
             if (cartelle)
                 *cartelle << dialogo->windowTitle() << dialogo->nameFilters().join(';')
-                          << dialogo->selectedNameFilter() << dialogo->directory().absolutePath();
+                          << dialogo->selectedNameFilter() << dialogo->directory().absolutePath()
+                          << QString::number(dialogo->windowIcon().cacheKey());
             if (percorso.isEmpty()) {
                 dialogo->reject();
             } else {
@@ -359,6 +360,7 @@ private slots:
         QCOMPARE(dialogo.value(1), QStringLiteral("Sistemi (*.txt)"));
         QCOMPARE(dialogo.value(2), QStringLiteral("Sistemi (*.txt)"));
         QCOMPARE(dialogo.value(3) + "/", QCoreApplication::applicationDirPath() + "/Shared/Costruzioni/");
+        QCOMPARE(dialogo.value(4), QString::number(finestra->windowIcon().cacheKey())); // the program's icon
         QCOMPARE(Testo("lblCatturate"), QStringLiteral("3"));
         const std::vector<std::string> attese = {"1 2 3", "05 10 90", "4 5 6"};
         QCOMPARE(programma->Dati().Stato.Combinazioni, attese);

@@ -3,6 +3,8 @@
 
 #include "platform/Twips.h"
 #include "ui/Applicazione.h"
+#include "ui/dialogs/FrmInfo.h"
+#include "ui/dialogs/FrmMessage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -224,6 +226,15 @@ private slots:
         }
         QCOMPARE(faccia.pixelColor(6, h / 2), grigio);
         QVERIFY(Controllo<QPushButton>("cmdEstrai")->grab().toImage().pixelColor(6, 5) != grigio);
+    }
+
+    void ogniFinestraPortaLIconaDelProgramma()
+    {
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("vortilla"));
+        const qint64 icona = finestra->windowIcon().cacheKey();
+        QVERIFY(!finestra->windowIcon().isNull());
+        QCOMPARE(FrmMessage(dati->Canale).windowIcon().cacheKey(), icona);
+        QCOMPARE(FrmInfo(dati->Canale).windowIcon().cacheKey(), icona);
     }
 
     void laCartellaSistemiStaAccantoAlProgramma()
