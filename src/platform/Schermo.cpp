@@ -56,14 +56,8 @@ bool SchermoIndicato(int argc, char** argv)
 #endif
 }
 
-GuardiaSchermo::GuardiaSchermo()
-{
-    precedente = qInstallMessageHandler(Gestore);
-}
+GuardiaSchermo::GuardiaSchermo() { precedente = qInstallMessageHandler(Gestore); }
 
-GuardiaSchermo::~GuardiaSchermo()
-{
-    qInstallMessageHandler(precedente);
-}
+GuardiaSchermo::~GuardiaSchermo() { qInstallMessageHandler(precedente); }
 
 } // namespace vortilla

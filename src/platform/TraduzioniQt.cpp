@@ -13,7 +13,8 @@ namespace vortilla {
 
 bool CaricaTraduzioniQt(const QString& cartella)
 {
-    const QString dove = cartella.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : cartella;
+    const QString dove =
+        cartella.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : cartella;
     auto traduttore = std::make_unique<QTranslator>();
     if (!traduttore->load(QStringLiteral("qtbase_it"), dove))
         return false;

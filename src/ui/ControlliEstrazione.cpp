@@ -75,8 +75,9 @@ QLabel* Immagine(QWidget* contenitore, const char* nome, RettangoloTwips g, cons
     return immagine;
 }
 
-QPushButton* Pulsante(QWidget* contenitore, const char* nome, RettangoloTwips g, const QString& testo,
-                      const QFont& font, const QString& suggerimento, int tab, const QColor& sfondo = {})
+QPushButton* Pulsante(QWidget* contenitore, const char* nome, RettangoloTwips g,
+                      const QString& testo, const QFont& font, const QString& suggerimento, int tab,
+                      const QColor& sfondo = {})
 {
     QPushButton* pulsante = sfondo.isValid() ? new PulsanteColorato(testo, sfondo, contenitore)
                                              : new QPushButton(testo, contenitore);

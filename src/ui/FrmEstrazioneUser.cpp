@@ -3,8 +3,8 @@
 
 #include "ui/FrmEstrazioneUser.h"
 
-#include "engine/CaricaCombinazioni.h"
 #include "combinations/CartellaSistemi.h"
+#include "engine/CaricaCombinazioni.h"
 #include "engine/DisposizioneGriglia.h"
 #include "engine/Estrazione.h"
 #include "engine/FormattaNumero.h"
@@ -95,28 +95,29 @@ void FrmEstrazioneUser::Collega()
                 (this->*azione)();
         };
     };
-    connect(controlli_.cmdEstrai, &QPushButton::clicked, this, sePuoAgire(&FrmEstrazioneUser::Estrai));
-    connect(controlli_.cmdOpen, &QPushButton::clicked, this, sePuoAgire(&FrmEstrazioneUser::CaricaFile));
-    connect(controlli_.cmdReset, &QPushButton::clicked, this, sePuoAgire(&FrmEstrazioneUser::ChiediReset));
+    connect(controlli_.cmdEstrai, &QPushButton::clicked, this,
+            sePuoAgire(&FrmEstrazioneUser::Estrai));
+    connect(controlli_.cmdOpen, &QPushButton::clicked, this,
+            sePuoAgire(&FrmEstrazioneUser::CaricaFile));
+    connect(controlli_.cmdReset, &QPushButton::clicked, this,
+            sePuoAgire(&FrmEstrazioneUser::ChiediReset));
     for (std::int16_t indice : {std::int16_t{0}, std::int16_t{1}}) {
-        connect((*controlli_.opscelta)[indice], &QRadioButton::toggled, this, [this, indice](bool scelta) {
-            if (!scelta)
-                return;
-            if (FinestraBloccata(this)) {
-                // The option already moved: put it back where the draw expects it.
-                (*controlli_.opscelta)[opzioneScelta_]->setChecked(true);
-                return;
-            }
-            opzioneScelta_ = indice;
-            dati_.Stato.Scegli(indice);
-        });
+        connect((*controlli_.opscelta)[indice], &QRadioButton::toggled, this,
+                [this, indice](bool scelta) {
+                    if (!scelta)
+                        return;
+                    if (FinestraBloccata(this)) {
+                        // The option already moved: put it back where the draw expects it.
+                        (*controlli_.opscelta)[opzioneScelta_]->setChecked(true);
+                        return;
+                    }
+                    opzioneScelta_ = indice;
+                    dati_.Stato.Scegli(indice);
+                });
     }
 }
 
-void FrmEstrazioneUser::ChiediReset()
-{
-    RichiediReset(dati_, servizi_.Messaggio, *this);
-}
+void FrmEstrazioneUser::ChiediReset() { RichiediReset(dati_, servizi_.Messaggio, *this); }
 
 void FrmEstrazioneUser::Estrai()
 {

@@ -74,7 +74,7 @@ private:
     ServiziFinestra servizi_;
     // Before the controls: creating them already sends this window events.
     bool primaVisualizzazione_ = true;
-    bool centraConCornice_ = false; // centred before its frame was known
+    bool centraConCornice_ = false;  // centred before its frame was known
     std::int16_t opzioneScelta_ = 1; // the opscelta element NumeriEstratti follows
     ControlliEstrazione controlli_;
 };

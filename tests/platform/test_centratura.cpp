@@ -18,7 +18,8 @@ private slots:
         QTest::addColumn<QPoint>("angolo");
         // The main window's client area with a 20-pixel title bar and
         // 1-pixel borders: 890 x 580.
-        QTest::newRow("the whole screen") << QRect(0, 0, 1280, 1024) << QSize(890, 580) << QPoint(195, 222);
+        QTest::newRow("the whole screen")
+            << QRect(0, 0, 1280, 1024) << QSize(890, 580) << QPoint(195, 222);
         QTest::newRow("below a panel, on a second screen")
             << QRect(1280, 30, 1920, 1050) << QSize(890, 580) << QPoint(1280 + 515, 30 + 235);
         QTest::newRow("an odd spare pixel goes right and below")

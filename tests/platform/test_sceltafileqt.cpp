@@ -73,8 +73,9 @@ private slots:
             }
         });
         SceltaFileQt scelta;
-        const std::string percorso = scelta.ApriFile(1, "Open", "", std::string("Sistemi\0*.txt", 13),
-                                                     file.path().toStdString() + "/", "txt");
+        const std::string percorso =
+            scelta.ApriFile(1, "Open", "", std::string("Sistemi\0*.txt", 13),
+                            file.path().toStdString() + "/", "txt");
         QVERIFY(r.TuttiRisposti());
         QCOMPARE(QString::fromStdString(percorso), scegli ? scelto : QString());
         QCOMPARE(titolo, QStringLiteral("Open"));

@@ -242,8 +242,10 @@ private slots:
         QTest::addColumn<QString>("pulsante");
         QTest::addColumn<int>("tasto");
         QTest::addColumn<QString>("dialogo");
-        QTest::newRow("Return on the open button") << "cmdOpen" << int(Qt::Key_Return) << "dlgApriFile";
-        QTest::newRow("keypad Enter on ESTRAZIONE") << "cmdEstrai" << int(Qt::Key_Enter) << "frmMessage";
+        QTest::newRow("Return on the open button")
+            << "cmdOpen" << int(Qt::Key_Return) << "dlgApriFile";
+        QTest::newRow("keypad Enter on ESTRAZIONE")
+            << "cmdEstrai" << int(Qt::Key_Enter) << "frmMessage";
         QTest::newRow("Return on RESET") << "cmdReset" << int(Qt::Key_Return) << "frmMessage";
     }
     void invioPremeIlPulsanteConIlFuoco()
@@ -360,7 +362,8 @@ private slots:
         QCOMPARE(dialogo.value(1), QStringLiteral("Sistemi (*.txt)"));
         QCOMPARE(dialogo.value(2), QStringLiteral("Sistemi (*.txt)"));
         QCOMPARE(dialogo.value(3) + "/", QCoreApplication::applicationDirPath() + "/Shared/Costruzioni/");
-        QCOMPARE(dialogo.value(4), QString::number(finestra->windowIcon().cacheKey())); // the program's icon
+        // The chooser carries the program's icon.
+        QCOMPARE(dialogo.value(4), QString::number(finestra->windowIcon().cacheKey()));
         QCOMPARE(Testo("lblCatturate"), QStringLiteral("3"));
         const std::vector<std::string> attese = {"1 2 3", "05 10 90", "4 5 6"};
         QCOMPARE(programma->Dati().Stato.Combinazioni, attese);

@@ -146,7 +146,10 @@ private slots:
     {
         QTest::keyClick(finestra->windowHandle(), tasto, modificatori);
     }
-    QString Fuoco() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString Fuoco()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
 
     void tabRaggiungeLOpzioneSceltaSenzaCambiarla_data()
     {
