@@ -3,10 +3,14 @@
 
 #include "platform/SceltaFileQt.h"
 
+#include "platform/TraduzioniQt.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QPointer>
+#include <QProcess>
+#include <QSettings>
 #include <QStringList>
 
 namespace vortilla {
@@ -28,12 +32,32 @@ QStringList FiltriQt(const std::string& filtro)
     return filtri;
 }
 
+// Done once, when the chooser first opens rather than at start-up, which
+// stays as quick as a window of labels can be.
+void PreparaPrimaApertura()
+{
+    static bool fatto = false;
+    if (fatto)
+        return;
+    fatto = true;
+    // The chooser's own buttons and labels in Italian, like the program.
+    CaricaTraduzioniQt();
+    // The chooser keeps its history and layout in the user's Qt settings
+    // (QtProject.conf), saved each time one closes; the program writes no
+    // file. The program keeps no settings of its own, so every user-scope
+    // settings file of the run goes under the null device, where none can
+    // be created: saving quietly fails and reading finds nothing.
+    for (QSettings::Format formato : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(formato, QSettings::UserScope, QProcess::nullDevice());
+}
+
 } // namespace
 
 std::string SceltaFileQt::ApriFile(std::int16_t modo, const std::string& titolo,
                                    const std::string& nomeIniziale, const std::string& filtro,
                                    const std::string& cartellaIniziale, const std::string& estensione)
 {
+    PreparaPrimaApertura();
     QWidget* proprietario = proprietario_ ? proprietario_ : QApplication::activeWindow();
     QPointer<QFileDialog> dialogo = new QFileDialog(proprietario, QString::fromStdString(titolo),
                                                     QFile::decodeName(cartellaIniziale.c_str()));

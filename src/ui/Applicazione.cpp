@@ -5,7 +5,8 @@
 
 #include "platform/Programma.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 
 namespace vortilla {
@@ -14,6 +15,13 @@ Applicazione::Applicazione(Pausa* attesa)
     : messaggio_(dati_.Canale, [this] { DopoDialogo(); }),
       info_(dati_.Canale, [this] { DopoDialogo(); })
 {
+    // Every window of the program, the dialogs and the file chooser
+    // included, carries its icon, and desktops match them to its entry.
+    QIcon icona;
+    for (int lato : {16, 32, 48, 64, 128, 256})
+        icona.addFile(QStringLiteral(":/icona-%1.png").arg(lato), QSize(lato, lato));
+    QApplication::setWindowIcon(icona);
+    QGuiApplication::setDesktopFileName(QStringLiteral("vortilla"));
     RegistraSostituzioniCaratteri();
     dati_.SeparatoreMigliaia = SeparatoreMigliaiaUtente().toStdString();
     finestra_ = std::make_unique<FrmEstrazioneUser>(

@@ -5,7 +5,9 @@
 
 #include "engine/Colori.h"
 #include "platform/ColoriQt.h"
+#include "platform/GruppoOpzioni.h"
 #include "platform/OrdineTab.h"
+#include "platform/PulsanteColorato.h"
 #include "platform/Twips.h"
 
 #include <QIcon>
@@ -73,10 +75,12 @@ QLabel* Immagine(QWidget* contenitore, const char* nome, RettangoloTwips g, cons
     return immagine;
 }
 
-QPushButton* Pulsante(QWidget* contenitore, const char* nome, RettangoloTwips g, const QString& testo,
-                      const QFont& font, const QString& suggerimento, int tab)
+QPushButton* Pulsante(QWidget* contenitore, const char* nome, RettangoloTwips g,
+                      const QString& testo, const QFont& font, const QString& suggerimento, int tab,
+                      const QColor& sfondo = {})
 {
-    auto* pulsante = new QPushButton(testo, contenitore);
+    QPushButton* pulsante = sfondo.isValid() ? new PulsanteColorato(testo, sfondo, contenitore)
+                                             : new QPushButton(testo, contenitore);
     pulsante->setObjectName(QLatin1String(nome));
     pulsante->setFont(font);
     pulsante->setToolTip(suggerimento);
@@ -151,6 +155,7 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     QRadioButton* venti = Opzione(Frame3, {2130, 210, 1395, 465}, QStringLiteral("20 estratti"), 21);
     opscelta->AggiungiProgettato(1, venti);
     venti->setChecked(true);
+    TabSullaScelta({(*opscelta)[0], venti});
 
     fraControl = Cornice(finestra, "fraControl", {8430, 7260, 4755, 1035}, 13);
     cmdOpen = Pulsante(fraControl, "cmdOpen", {1830, 180, 945, 735}, QString(), QFont(),
@@ -161,10 +166,8 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     cmdEstrai = Pulsante(fraControl, "cmdEstrai", {2970, 180, 1605, 735}, QStringLiteral("ESTRAZIONE"),
                          Carattere(SegoeUI, 9), QStringLiteral("Effettua estrazione"), 1);
     cmdReset = Pulsante(fraControl, "cmdReset", {180, 180, 1335, 735}, QStringLiteral("RESET"),
-                        Carattere(SegoeUI, 9.75), QStringLiteral("Resetta i contatori Vincite"), 2);
-    QPalette grigio = cmdReset->palette();
-    grigio.setColor(QPalette::Button, QColor(224, 224, 224));
-    cmdReset->setPalette(grigio);
+                        Carattere(SegoeUI, 9.75), QStringLiteral("Resetta i contatori Vincite"), 2,
+                        QColor(224, 224, 224));
     ApplicaOrdineTab(finestra);
 }
 

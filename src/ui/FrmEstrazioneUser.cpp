@@ -3,22 +3,23 @@
 
 #include "ui/FrmEstrazioneUser.h"
 
-#include "engine/CaricaCombinazioni.h"
 #include "combinations/CartellaSistemi.h"
+#include "engine/CaricaCombinazioni.h"
 #include "engine/DisposizioneGriglia.h"
 #include "engine/Estrazione.h"
 #include "engine/FormattaNumero.h"
 #include "engine/Informazioni.h"
 #include "engine/Reset.h"
+#include "platform/Centratura.h"
 #include "platform/ColoriQt.h"
 #include "platform/ElencoFinestre.h"
+#include "platform/FinestraBloccata.h"
 #include "platform/Programma.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -42,10 +43,6 @@ FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, ServiziFinestra serviz
 {
     setObjectName(QStringLiteral("frmEstrazioneUser"));
     setFont(Carattere(QStringLiteral("Segoe UI"), 8.25));
-    QIcon icona;
-    for (int lato : {16, 32, 48, 64, 128, 256})
-        icona.addFile(QStringLiteral(":/icona-%1.png").arg(lato), QSize(lato, lato));
-    setWindowIcon(icona);
     ImpostaAreaClienteFissa(this, LarghezzaAreaTwips, AltezzaAreaTwips);
     Creazione();
     Caricamento();
@@ -90,17 +87,37 @@ void FrmEstrazioneUser::DisegnaControlli()
 
 void FrmEstrazioneUser::Collega()
 {
-    connect(controlli_.cmdEstrai, &QPushButton::clicked, this, &FrmEstrazioneUser::Estrai);
-    connect(controlli_.cmdOpen, &QPushButton::clicked, this, &FrmEstrazioneUser::CaricaFile);
+    // While one of the program's dialogs is open this window must not act,
+    // even when a press reaches it past the dialog's modality.
+    const auto sePuoAgire = [this](void (FrmEstrazioneUser::*azione)()) {
+        return [this, azione] {
+            if (!FinestraBloccata(this))
+                (this->*azione)();
+        };
+    };
+    connect(controlli_.cmdEstrai, &QPushButton::clicked, this,
+            sePuoAgire(&FrmEstrazioneUser::Estrai));
+    connect(controlli_.cmdOpen, &QPushButton::clicked, this,
+            sePuoAgire(&FrmEstrazioneUser::CaricaFile));
     connect(controlli_.cmdReset, &QPushButton::clicked, this,
-            [this] { RichiediReset(dati_, servizi_.Messaggio, *this); });
+            sePuoAgire(&FrmEstrazioneUser::ChiediReset));
     for (std::int16_t indice : {std::int16_t{0}, std::int16_t{1}}) {
-        connect((*controlli_.opscelta)[indice], &QRadioButton::toggled, this, [this, indice](bool scelta) {
-            if (scelta)
-                dati_.Stato.Scegli(indice);
-        });
+        connect((*controlli_.opscelta)[indice], &QRadioButton::toggled, this,
+                [this, indice](bool scelta) {
+                    if (!scelta)
+                        return;
+                    if (FinestraBloccata(this)) {
+                        // The option already moved: put it back where the draw expects it.
+                        (*controlli_.opscelta)[opzioneScelta_]->setChecked(true);
+                        return;
+                    }
+                    opzioneScelta_ = indice;
+                    dati_.Stato.Scegli(indice);
+                });
     }
 }
+
+void FrmEstrazioneUser::ChiediReset() { RichiediReset(dati_, servizi_.Messaggio, *this); }
 
 void FrmEstrazioneUser::Estrai()
 {
@@ -128,12 +145,23 @@ void FrmEstrazioneUser::Resetta()
 
 bool FrmEstrazioneUser::eventFilter(QObject* oggetto, QEvent* evento)
 {
-    if (evento->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evento)->key() == Qt::Key_F10) {
-        auto* w = qobject_cast<QWidget*>(oggetto);
-        if (w && w->window() == this && isActiveWindow()) {
-            MostraInformazioni(dati_.Canale, servizi_.Info);
-            return true;
-        }
+    if (evento->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(oggetto, evento);
+    const auto* tasto = static_cast<QKeyEvent*>(evento);
+    auto* w = qobject_cast<QWidget*>(oggetto);
+    if (!w || w->window() != this)
+        return QWidget::eventFilter(oggetto, evento);
+    if (tasto->key() == Qt::Key_F10 && isActiveWindow()) {
+        MostraInformazioni(dati_.Canale, servizi_.Info);
+        return true;
+    }
+    // Return and Enter press the focused button, as Space does; a held key
+    // presses it once.
+    auto* pulsante = qobject_cast<QPushButton*>(w);
+    if (pulsante && (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter)) {
+        if (!tasto->isAutoRepeat())
+            pulsante->click();
+        return true;
     }
     return QWidget::eventFilter(oggetto, evento);
 }
@@ -153,10 +181,31 @@ void FrmEstrazioneUser::showEvent(QShowEvent* evento)
     QWidget::showEvent(evento);
     if (primaVisualizzazione_ && !evento->spontaneous()) {
         primaVisualizzazione_ = false;
-        if (QScreen* schermo = screen())
-            move(schermo->availableGeometry().center() - rect().center());
+        Centra();
+        centraConCornice_ = frameGeometry() == geometry();
         Attivazione();
     }
+}
+
+bool FrmEstrazioneUser::event(QEvent* evento)
+{
+    // Under X11 the window manager puts its frame around the window only
+    // after the window is mapped, while the first centring could count the
+    // client area alone. When the frame first shows, centre it; a window
+    // manager that has activated the window without one adds none.
+    if (centraConCornice_ && frameGeometry() != geometry()) {
+        centraConCornice_ = false;
+        Centra();
+    } else if (evento->type() == QEvent::WindowActivate) {
+        centraConCornice_ = false;
+    }
+    return QWidget::event(evento);
+}
+
+void FrmEstrazioneUser::Centra()
+{
+    if (QScreen* schermo = screen())
+        move(AngoloCentrato(schermo->availableGeometry(), frameGeometry().size()));
 }
 
 void FrmEstrazioneUser::Attivazione()

@@ -75,6 +75,12 @@ private slots:
         QTest::newRow("a negative number is out of the game") << QByteArray("-1 2 3\r\n") << 102;
         QTest::newRow("a zero is out of the game") << QByteArray("0 1 2\r\n") << 102;
         QTest::newRow("a number above ninety is out of the game") << QByteArray("91 1 2\r\n") << 102;
+        QTest::newRow("an out-of-range number before a letter decides")
+            << QByteArray("91 x 2\r\n") << 102;
+        QTest::newRow("an out-of-range number before an overflow decides")
+            << QByteArray("0 1 32768\r\n") << 102;
+        QTest::newRow("a letter before an out-of-range number decides")
+            << QByteArray("1 x 91\r\n") << 13;
         QTest::newRow("an empty file holds no combination") << QByteArray() << 101;
         QTest::newRow("blank lines hold no combination") << QByteArray("\r\n  \r\n\r\n") << 101;
         QTest::newRow("lines of tabs and spaces hold no combination") << QByteArray("\t \t\r\n \t\n") << 101;

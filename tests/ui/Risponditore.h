@@ -22,7 +22,8 @@ class Risponditore : public QObject {
 public:
     using Azione = std::function<void(QWidget*)>;
 
-    Risponditore()
+    // `giaAperta`, a dialog already open, is left to whoever answers it.
+    explicit Risponditore(QWidget* giaAperta = nullptr) : ultima_(giaAperta)
     {
         timer_.setInterval(5);
         connect(&timer_, &QTimer::timeout, this, &Risponditore::Controlla);

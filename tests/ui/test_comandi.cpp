@@ -6,6 +6,7 @@
 #include "engine/Porte.h"
 #include "ui/Applicazione.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -82,7 +83,8 @@ class TestComandi : public QObject {
                 return;
             if (cartelle)
                 *cartelle << dialogo->windowTitle() << dialogo->nameFilters().join(';')
-                          << dialogo->selectedNameFilter() << dialogo->directory().absolutePath();
+                          << dialogo->selectedNameFilter() << dialogo->directory().absolutePath()
+                          << QString::number(dialogo->windowIcon().cacheKey());
             if (percorso.isEmpty()) {
                 dialogo->reject();
             } else {
@@ -235,6 +237,78 @@ private slots:
         QCOMPARE(programma->Dati().Stato.Tentativi, std::int16_t{0});
     }
 
+    void invioPremeIlPulsanteConIlFuoco_data()
+    {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<int>("tasto");
+        QTest::addColumn<QString>("dialogo");
+        QTest::newRow("Return on the open button")
+            << "cmdOpen" << int(Qt::Key_Return) << "dlgApriFile";
+        QTest::newRow("keypad Enter on ESTRAZIONE")
+            << "cmdEstrai" << int(Qt::Key_Enter) << "frmMessage";
+        QTest::newRow("Return on RESET") << "cmdReset" << int(Qt::Key_Return) << "frmMessage";
+    }
+    void invioPremeIlPulsanteConIlFuoco()
+    {
+        QFETCH(QString, pulsante);
+        QFETCH(int, tasto);
+        QFETCH(QString, dialogo);
+        C<QWidget>(pulsante)->setFocus();
+        Risponditore r;
+        r.Poi([](QWidget* w) { qobject_cast<QDialog*>(w)->done(QDialog::Rejected); });
+        QTest::keyClick(finestra->windowHandle(), Qt::Key(tasto));
+        QVERIFY(r.TuttiRisposti());
+        QCOMPARE(r.finestre, QStringList{dialogo});
+    }
+
+    // A screen reader's "press" reaches a button without going through the
+    // window's input, so modality alone does not stop it.
+    void unaPressioneSullaFinestraBloccataNonAgisce_data()
+    {
+        QTest::addColumn<QString>("risposta");
+        QTest::addColumn<bool>("chiusa");
+        QTest::newRow("SI still closes") << "SI" << true;
+        QTest::newRow("NO still keeps the window") << "NO" << false;
+    }
+    void unaPressioneSullaFinestraBloccataNonAgisce()
+    {
+        QFETCH(QString, risposta);
+        QFETCH(bool, chiusa);
+        CaricaDirettamente({"1 2 3"});
+        Clicca("cmdEstrai");
+        auto* reset = C<QPushButton>("cmdReset");
+        Risponditore r;
+        r.Poi([&](QWidget* domanda) {
+            Risponditore sopra(domanda); // closes, and counts, any dialog the press would open
+            QAccessibleInterface* accessibile = QAccessible::queryAccessibleInterface(reset);
+            QVERIFY(accessibile && accessibile->actionInterface());
+            accessibile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(!reset->isDown()); // the press has been delivered
+            QVERIFY(sopra.TuttiRisposti());
+            Risponditore::Premi(risposta)(domanda);
+        });
+        QCOMPARE(finestra->close(), chiusa);
+        QVERIFY(r.TuttiRisposti());
+        QCOMPARE(r.finestre, QStringList{"frmMessage"});
+        QCOMPARE(programma->Dati().Canale.Pulsanti, std::string("NO,SI"));
+        QCOMPARE(Testo("lblTentativi"), QStringLiteral("1"));
+    }
+
+    void unOpzioneToccataDietroUnaDomandaTornaIndietro()
+    {
+        auto* sei = C<QRadioButton>("opscelta_0");
+        Risponditore r;
+        r.Poi([&](QWidget* domanda) {
+            QAccessible::queryAccessibleInterface(sei)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+            Risponditore::Premi("NO")(domanda);
+        });
+        QVERIFY(!finestra->close());
+        QVERIFY(r.TuttiRisposti());
+        QVERIFY(C<QRadioButton>("opscelta_1")->isChecked());
+        QCOMPARE(programma->Dati().Stato.NumeriEstratti, std::int16_t{20});
+    }
+
     void chiudereChiedeConfermaENoTrattiene()
     {
         CaricaDirettamente({"1 2 3"});
@@ -288,6 +362,8 @@ private slots:
         QCOMPARE(dialogo.value(1), QStringLiteral("Sistemi (*.txt)"));
         QCOMPARE(dialogo.value(2), QStringLiteral("Sistemi (*.txt)"));
         QCOMPARE(dialogo.value(3) + "/", QCoreApplication::applicationDirPath() + "/Shared/Costruzioni/");
+        // The chooser carries the program's icon.
+        QCOMPARE(dialogo.value(4), QString::number(finestra->windowIcon().cacheKey()));
         QCOMPARE(Testo("lblCatturate"), QStringLiteral("3"));
         const std::vector<std::string> attese = {"1 2 3", "05 10 90", "4 5 6"};
         QCOMPARE(programma->Dati().Stato.Combinazioni, attese);

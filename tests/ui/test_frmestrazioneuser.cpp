@@ -3,6 +3,8 @@
 
 #include "platform/Twips.h"
 #include "ui/Applicazione.h"
+#include "ui/dialogs/FrmInfo.h"
+#include "ui/dialogs/FrmMessage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -139,18 +141,62 @@ private slots:
         QVERIFY(!Controllo("imgtry")->accessibleName().isEmpty());
     }
 
-    void ilFuocoSegueLOrdineDiTabulazione()
+    // Keys go to the native window, as the platform delivers them.
+    void Premi(Qt::Key tasto, Qt::KeyboardModifiers modificatori = Qt::NoModifier)
+    {
+        QTest::keyClick(finestra->windowHandle(), tasto, modificatori);
+    }
+    QString Fuoco()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+    void tabRaggiungeLOpzioneSceltaSenzaCambiarla_data()
+    {
+        QTest::addColumn<QString>("scelta");
+        QTest::addColumn<int>("estratti");
+        QTest::newRow("twenty numbers, selected at start") << "opscelta_1" << 20;
+        QTest::newRow("six numbers, once chosen") << "opscelta_0" << 6;
+    }
+    void tabRaggiungeLOpzioneSceltaSenzaCambiarla()
+    {
+        QFETCH(QString, scelta);
+        QFETCH(int, estratti);
+        QApplication::setActiveWindow(finestra);
+        QCOMPARE(Fuoco(), QStringLiteral("cmdOpen"));
+        if (!Controllo<QRadioButton>(scelta)->isChecked()) {
+            QTest::mouseClick(Controllo(scelta), Qt::LeftButton);
+            Controllo("cmdOpen")->setFocus();
+        }
+
+        QStringList giro;
+        for (int i = 0; i < 4; ++i) {
+            Premi(Qt::Key_Tab);
+            giro << Fuoco();
+        }
+        QCOMPARE(giro, (QStringList{"cmdEstrai", "cmdReset", scelta, "cmdOpen"}));
+        Premi(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Fuoco(), scelta);
+        QVERIFY(Controllo<QRadioButton>(scelta)->isChecked());
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t(estratti));
+    }
+
+    void leFrecceSpostanoESceglonoLOpzione()
     {
         QApplication::setActiveWindow(finestra);
-        QCOMPARE(QApplication::focusWidget(), Controllo("cmdOpen"));
-        const QStringList ordine = {"cmdEstrai", "cmdReset", "opscelta_0", "opscelta_1"};
-        QWidget* w = Controllo("cmdOpen");
-        for (const QString& prossimo : ordine) {
-            w = w->nextInFocusChain();
-            while (w->focusPolicy() == Qt::NoFocus)
-                w = w->nextInFocusChain();
-            QCOMPARE(w->objectName(), prossimo);
-        }
+        Controllo("cmdReset")->setFocus();
+        Premi(Qt::Key_Tab);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_1"));
+        Premi(Qt::Key_Left);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_0"));
+        QVERIFY(Controllo<QRadioButton>("opscelta_0")->isChecked());
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{6});
+        Premi(Qt::Key_Tab, Qt::ShiftModifier);
+        Premi(Qt::Key_Tab);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_0"));
+        Premi(Qt::Key_Right);
+        QCOMPARE(Fuoco(), QStringLiteral("opscelta_1"));
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{20});
     }
 
     void lOpzioneCambiaSoloINumeriEstratti()
@@ -167,6 +213,31 @@ private slots:
         QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{20});
         QCOMPARE(dati->Stato.Tentativi, std::int16_t{0});
         QCOMPARE(Testo("lblTentativi"), QStringLiteral("0"));
+    }
+
+    void ilResetHaLaFacciaGrigia()
+    {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        auto* reset = Controllo<QPushButton>("cmdReset");
+        const QImage faccia = reset->grab().toImage();
+        const QColor grigio(224, 224, 224);
+        // Above and below the caption, across the middle of the face.
+        const int h = faccia.height();
+        for (int x = 6; x < faccia.width() - 6; x += 4) {
+            QCOMPARE(faccia.pixelColor(x, 5), grigio);
+            QCOMPARE(faccia.pixelColor(x, h - 6), grigio);
+        }
+        QCOMPARE(faccia.pixelColor(6, h / 2), grigio);
+        QVERIFY(Controllo<QPushButton>("cmdEstrai")->grab().toImage().pixelColor(6, 5) != grigio);
+    }
+
+    void ogniFinestraPortaLIconaDelProgramma()
+    {
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("vortilla"));
+        const qint64 icona = finestra->windowIcon().cacheKey();
+        QVERIFY(!finestra->windowIcon().isNull());
+        QCOMPARE(FrmMessage(dati->Canale).windowIcon().cacheKey(), icona);
+        QCOMPARE(FrmInfo(dati->Canale).windowIcon().cacheKey(), icona);
     }
 
     void laCartellaSistemiStaAccantoAlProgramma()

@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/FrmInfo.h"
 
+#include "platform/FinestraBloccata.h"
 #include "platform/OrdineTab.h"
 #include "platform/Twips.h"
 #include "ui/dialogs/TestoDialogo.h"
@@ -60,7 +61,10 @@ void FrmInfo::CreaControlli()
     cmdInfo_->setAutoDefault(true);
     ImpostaGeometria(cmdInfo_, {2490, 1400, 1400, 465});
     ImpostaIndiceTab(cmdInfo_, 0);
-    connect(cmdInfo_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdInfo_, &QPushButton::clicked, this, [this] {
+        if (!FinestraBloccata(this))
+            accept();
+    });
 }
 
 void FrmInfo::Caricamento()

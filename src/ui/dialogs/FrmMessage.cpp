@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/FrmMessage.h"
 
+#include "platform/FinestraBloccata.h"
 #include "platform/OrdineTab.h"
 #include "platform/Twips.h"
 #include "ui/dialogs/TestoDialogo.h"
@@ -129,6 +130,9 @@ void FrmMessage::DisponiInFila(const std::vector<std::string>& didascalie, int l
 
 void FrmMessage::Premuto(std::int16_t indice)
 {
+    // A dialog opened over this one has the answer to give first.
+    if (FinestraBloccata(this))
+        return;
     canale_.Risposta = indice;
     accept();
 }
