@@ -4,11 +4,9 @@
 #include "Opzioni.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
-#include <cstring>
 #include <thread>
 
 namespace {
@@ -40,17 +38,6 @@ void Rifiuta(const QString& motivo)
 }
 
 } // namespace
-
-bool ChiedeGrafico(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0)
-            return false;
-        if (std::strcmp(argv[i], "--grafico") == 0 || std::strncmp(argv[i], "--grafico=", 10) == 0)
-            return true;
-    }
-    return false;
-}
 
 std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
 {
@@ -89,7 +76,7 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
         return std::nullopt;
     }
     if (parser.isSet(versione)) {
-        std::printf("vortilla-serie %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        std::printf("vortilla-serie %s\n", VORTILLA_VERSIONE);
         uscita = 0;
         return std::nullopt;
     }

@@ -27,12 +27,8 @@ struct Opzioni {
 // The most draws one run takes.
 inline constexpr std::uint64_t EstrazioniMassime = 1'000'000'000'000;
 
-// Reads the arguments (program name first). Prints help or version on
+// Reads the arguments (program name first); needs no application object. Prints help or version on
 // stdout, or a refusal on stderr, and returns the exit status in `uscita`
 // when the program must stop there: 0 after help or version, 2 for a bad
 // command line.
 std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita);
-
-// True when the arguments ask for a chart: only then does the program need
-// the graphical side of Qt.
-bool ChiedeGrafico(int argc, char** argv);

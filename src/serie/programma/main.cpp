@@ -110,22 +110,25 @@ int Esegui(const Opzioni& o)
 
 int main(int argc, char** argv)
 {
+    // The options come first, so that a bad command line is refused before
+    // any part of Qt starts.
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    int uscita = 0;
+    const auto opzioni = LeggiOpzioni(argomenti, uscita);
+    if (!opzioni)
+        return uscita;
+
     // Charts are graphics items and need the graphical application, drawn
     // offscreen; every other run starts without it and needs no display.
     std::unique_ptr<QCoreApplication> applicazione;
-    if (ChiedeGrafico(argc, argv)) {
+    if (!opzioni->grafico.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         applicazione = std::make_unique<QApplication>(argc, argv);
     } else {
         applicazione = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setApplicationName("vortilla-serie");
-    QCoreApplication::setApplicationVersion(VORTILLA_VERSIONE);
-
-    int uscita = 0;
-    const auto opzioni = LeggiOpzioni(QCoreApplication::arguments(), uscita);
-    if (!opzioni)
-        return uscita;
     try {
         return Esegui(*opzioni);
     } catch (const std::bad_alloc&) {
