@@ -52,7 +52,7 @@ Probabilita AttesePerEstrazione(const Sistema& sistema, int estratti)
 {
     Probabilita attese{};
     for (const auto& [forma, righe] : sistema.forme) {
-        const Probabilita pmf = DistribuzionePunti(forma, estratti);
+        const Probabilita pmf = DistribuzionePunti(Molteplicita(forma), estratti);
         for (std::size_t p = 0; p < attese.size(); ++p)
             attese[p] += pmf[p] * static_cast<double>(righe);
     }

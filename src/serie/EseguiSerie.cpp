@@ -33,8 +33,17 @@ struct Lavoro {
     unsigned attivi;
 };
 
-void Esegui(Lavoro& lavoro, Conteggi& conteggi, std::vector<std::uint8_t>& punti)
+// What one thread writes, on cache lines of its own: threads that shared
+// a line of their tallies would slow each other down at every draw.
+struct alignas(64) PerThread {
+    Conteggi conteggi;
+    std::vector<std::uint8_t> punti; // scratch: each line's points in a draw
+};
+
+void Esegui(Lavoro& lavoro, PerThread& mio)
 {
+    Conteggi& conteggi = mio.conteggi;
+    std::vector<std::uint8_t>& punti = mio.punti;
     const ParametriSerie& p = lavoro.parametri;
     const bool perRiga = p.perRiga;
     while (!lavoro.ferma.load(std::memory_order_relaxed)) {
@@ -73,16 +82,17 @@ Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri, co
     Lavoro lavoro(sistema, parametri, ferma, quanti);
     // Everything a thread needs is allocated here, so that a failure to
     // allocate happens before any thread starts.
-    std::vector<Conteggi> parziali(quanti);
-    std::vector<std::vector<std::uint8_t>> punti(quanti, std::vector<std::uint8_t>(sistema.righe.size()));
-    if (parametri.perRiga)
-        for (Conteggi& c : parziali)
-            c.perRiga.resize(sistema.righe.size());
+    std::vector<PerThread> parziali(quanti);
+    for (PerThread& p : parziali) {
+        p.punti.resize(sistema.righe.size());
+        if (parametri.perRiga)
+            p.conteggi.perRiga.resize(sistema.righe.size());
+    }
 
     std::vector<std::jthread> thread;
     thread.reserve(quanti);
     for (unsigned t = 0; t < quanti; ++t)
-        thread.emplace_back(Esegui, std::ref(lavoro), std::ref(parziali[t]), std::ref(punti[t]));
+        thread.emplace_back(Esegui, std::ref(lavoro), std::ref(parziali[t]));
     {
         std::unique_lock blocco(lavoro.mutex);
         while (!lavoro.finito.wait_for(blocco, std::chrono::milliseconds(100), [&] { return lavoro.attivi == 0; }))
@@ -94,9 +104,9 @@ Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri, co
     }
     thread.clear();
 
-    Conteggi totale = std::move(parziali[0]);
+    Conteggi totale = std::move(parziali[0].conteggi);
     for (unsigned t = 1; t < quanti; ++t)
-        totale.Unisci(parziali[t]);
+        totale.Unisci(parziali[t].conteggi);
     return totale;
 }
 

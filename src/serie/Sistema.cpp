@@ -9,6 +9,7 @@
 #include "errors/ErroreNumerato.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace vortilla {
 
@@ -17,7 +18,6 @@ Sistema CompilaSistema(std::span<const std::string> righe)
     Sistema sistema;
     sistema.righe.reserve(righe.size());
     std::array<std::uint8_t, 91> volte{};
-    std::vector<std::uint8_t> forma;
     for (const std::string& riga : righe) {
         // The same checks as the load: anything else would leave the tally.
         ControllaRiga(riga, LimitiCaricamento);
@@ -29,14 +29,15 @@ Sistema CompilaSistema(std::span<const std::string> righe)
         });
         const auto indice = static_cast<std::uint32_t>(sistema.righe.size());
         int piuVolte = 1;
-        forma.clear();
+        Forma forma{};
+        std::size_t distinti = 0;
         Maschera prima;
         for (int n = 1; n <= 90; ++n) {
             const std::uint8_t v = volte[static_cast<std::size_t>(n)];
             if (v == 0)
                 continue;
             prima.Aggiungi(n);
-            forma.push_back(v);
+            forma[distinti++] = v;
             piuVolte = std::max<int>(piuVolte, v);
         }
         sistema.righe.push_back(prima);
@@ -49,7 +50,7 @@ Sistema CompilaSistema(std::span<const std::string> righe)
         }
         ++sistema.perLunghezza[static_cast<std::size_t>(numeri)];
         sistema.conRipetizioni += piuVolte > 1;
-        std::sort(forma.begin(), forma.end());
+        std::sort(forma.begin(), forma.end(), std::greater<>());
         ++sistema.forme[forma];
     }
     return sistema;

@@ -16,6 +16,17 @@ namespace vortilla {
 
 inline constexpr std::size_t ValoriPunti = 11; // points 0..10
 
+using Forma = std::array<std::uint8_t, ValoriPunti - 1>;
+
+// The multiplicities of a form, without its trailing zeros.
+inline std::span<const std::uint8_t> Molteplicita(const Forma& forma)
+{
+    std::size_t n = 0;
+    while (n < forma.size() && forma[n] != 0)
+        ++n;
+    return std::span(forma).first(n);
+}
+
 // Numbers that occur at least m times (m >= 2) in line `riga`.
 struct Strato {
     Maschera numeri;
@@ -31,9 +42,10 @@ struct Sistema {
     std::vector<Strato> strati;   // the further layers, grouped by line
     std::array<std::uint64_t, ValoriPunti> perLunghezza{}; // lines by count of numbers
     std::uint64_t conRipetizioni = 0; // lines with a number more than once
-    // Sorted multiplicities of a line's distinct numbers -> how many lines
-    // have them: all the exact odds need to know of the lines.
-    std::map<std::vector<std::uint8_t>, std::uint64_t> forme;
+    // How many times each distinct number of a line occurs, largest first,
+    // 0 past the last -> how many lines have that form: all the exact odds
+    // need to know of the lines.
+    std::map<Forma, std::uint64_t> forme;
 };
 
 // Builds the system from normalised lines that passed validation (3..10

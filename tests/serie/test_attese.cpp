@@ -20,7 +20,7 @@ double C(int n, int k)
     return c;
 }
 
-std::vector<std::uint8_t> Forma(QList<int> molteplicita)
+std::vector<std::uint8_t> Occorrenze(QList<int> molteplicita)
 {
     return std::vector<std::uint8_t>(molteplicita.begin(), molteplicita.end());
 }
@@ -46,7 +46,7 @@ private slots:
     {
         QFETCH(QList<int>, molteplicita);
         QFETCH(int, estratti);
-        const Probabilita pmf = DistribuzionePunti(Forma(molteplicita), estratti);
+        const Probabilita pmf = DistribuzionePunti(Occorrenze(molteplicita), estratti);
         double somma = 0, media = 0;
         for (std::size_t j = 0; j < pmf.size(); ++j) {
             QVERIFY(pmf[j] >= 0);
@@ -87,7 +87,7 @@ private slots:
         QFETCH(int, estratti);
         QFETCH(int, punti);
         QFETCH(double, probabilita);
-        const double calcolata = DistribuzionePunti(Forma(molteplicita), estratti)[static_cast<std::size_t>(punti)];
+        const double calcolata = DistribuzionePunti(Occorrenze(molteplicita), estratti)[static_cast<std::size_t>(punti)];
         QVERIFY2(std::abs(calcolata - probabilita) <= 1e-12 * std::max(probabilita, 1e-300) + 1e-300,
                  qPrintable(QString("%1 against %2").arg(calcolata).arg(probabilita)));
     }
