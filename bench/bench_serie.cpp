@@ -12,6 +12,7 @@
 #include "serie/PunteggioVeloce.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -103,7 +104,12 @@ int main()
     const auto righe = Righe(500);
     const vortilla::Sistema sistema = vortilla::CompilaSistema(righe);
     const unsigned core = std::max(1u, std::thread::hardware_concurrency());
-    std::printf("bench_serie: 500 righe da 10 numeri; conteggio \"%s\", %u core\n", vortilla::VarianteConteggio(), core);
+    // Other work on the machine takes cores from the runs on every core:
+    // the load says how much the scaling figures below can be trusted.
+    double carico = 0;
+    getloadavg(&carico, 1);
+    std::printf("bench_serie: 500 righe da 10 numeri; conteggio \"%s\", %u core, carico medio %.2f\n",
+                vortilla::VarianteConteggio(), core, carico);
     for (const int estratti : {20, 6}) {
         const double finestra = FinestraAlSecondo(righe, estratti);
         const std::uint64_t n = 1'000'000;
