@@ -71,7 +71,11 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
         return std::nullopt;
     }
     if (parser.isSet(aiuto)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        // Without an application object Qt cannot name the program in the
+        // usage line; help2man builds the manual's synopsis from it.
+        QString testo = parser.helpText();
+        testo.replace(0, testo.indexOf('\n'), "Usage: vortilla-serie [options] FILE");
+        std::fputs(testo.toUtf8().constData(), stdout);
         uscita = 0;
         return std::nullopt;
     }
