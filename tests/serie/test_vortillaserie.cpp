@@ -130,6 +130,19 @@ private slots:
         QCOMPARE(o["dettaglio"].toArray()[1].toObject()["combinazione"].toString(), QString("05 5 5 40"));
     }
 
+    void ilGraficoCompletoONessunFile()
+    {
+        QTemporaryDir grafici;
+        const QString svg = grafici.filePath("serie.svg");
+        const Esito scritto = Avvia({sistema_, "--estrazioni", "100", "--grafico", svg});
+        QCOMPARE(scritto.uscita, 0);
+        QVERIFY(QFile(svg).size() > 0);
+        const Esito rifiutato = Avvia({sistema_, "--grafico", grafici.filePath("manca/serie.png")});
+        QCOMPARE(rifiutato.uscita, 2);
+        QVERIFY(rifiutato.out.isEmpty()); // refused before the run
+        QCOMPARE(QDir(grafici.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"serie.svg"});
+    }
+
     void unSigintStampaIRisultatiParzialiEdEsceCon130()
     {
         QProcess programma;

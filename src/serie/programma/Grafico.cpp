@@ -124,7 +124,7 @@ QChart* GraficoMigliore(const Risultato& r)
 
 } // namespace
 
-QString ScriviGrafico(const QString& percorso, const Risultato& r)
+QString ScriviGrafico(QSaveFile& file, const Risultato& r)
 {
     QGraphicsScene scena;
     auto* titolo = scena.addSimpleText(Intestazione(r));
@@ -142,10 +142,7 @@ QString ScriviGrafico(const QString& percorso, const Risultato& r)
     scena.setSceneRect(area);
     scena.setBackgroundBrush(Qt::white);
 
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (percorso.endsWith(".svg", Qt::CaseInsensitive)) {
+    if (file.fileName().endsWith(".svg", Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(area.size().toSize());

@@ -18,10 +18,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include <unistd.h>
@@ -77,6 +79,18 @@ int Esegui(const Opzioni& o)
     r.seme = o.seme ? *o.seme : SemeNuovo();
     r.thread = o.thread;
 
+    // The chart's file is opened before the run, so that a path that cannot
+    // be written is refused before the work, not after it. It stays a
+    // temporary file until the chart is complete.
+    std::optional<QSaveFile> grafico;
+    if (!o.grafico.isEmpty()) {
+        grafico.emplace(o.grafico);
+        if (!grafico->open(QIODevice::WriteOnly)) {
+            std::fprintf(stderr, "vortilla-serie: %s: %s\n", qPrintable(o.grafico), qPrintable(grafico->errorString()));
+            return RigaDiComando;
+        }
+    }
+
     FermaAlSegnale();
     using Orologio = Progresso::Orologio;
     const auto inizio = Orologio::now();
@@ -95,8 +109,8 @@ int Esegui(const Opzioni& o)
     case Opzioni::Formato::Json: Scrivi(InJson(r)); break;
     }
     std::fflush(stdout);
-    if (!o.grafico.isEmpty()) {
-        const QString errore = ScriviGrafico(o.grafico, r);
+    if (grafico) {
+        const QString errore = ScriviGrafico(*grafico, r);
         if (!errore.isEmpty()) {
             std::fprintf(stderr, "vortilla-serie: %s: grafico non scritto: %s\n", qPrintable(o.grafico),
                          qPrintable(errore));
