@@ -1,24 +1,48 @@
 # SPDX-FileCopyrightText: 2026 The Vortilla developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installed layout: the program keeps a folder of its own,
+# Installed layout: the window program keeps a folder of its own,
 #   <prefix>/lib/vortilla/vortilla
 #   <prefix>/lib/vortilla/Shared/Costruzioni/*.txt   (where the open dialog starts)
-# with a launcher <prefix>/bin/vortilla linking to it, a desktop entry, its
-# icons and the AppStream metadata. The program finds Shared/ beside its own
-# executable, so the launcher is a symbolic link, resolved by the system.
+# with a launcher <prefix>/<VORTILLA_LAUNCHER_DIR>/vortilla linking to it, a
+# manual page, a desktop entry, its icons and the AppStream metadata. The
+# program finds Shared/ beside its own executable, so the launcher is a
+# symbolic link, resolved by the system. vortilla-serie needs nothing beside
+# itself and goes straight into the launcher folder.
 include(GNUInstallDirs)
+
+# Distributions that keep games apart set this to "games".
+set(VORTILLA_LAUNCHER_DIR ${CMAKE_INSTALL_BINDIR} CACHE STRING
+    "Folder, relative to the prefix, of the vortilla and vortilla-serie commands")
+
+# The programs link no private shared library: no run-time search path (the
+# one Qt's project setup adds would only widen where libraries are looked for).
+set_property(TARGET vortilla PROPERTY INSTALL_RPATH "")
 
 set(cartella_programma lib/vortilla)
 install(TARGETS vortilla RUNTIME DESTINATION ${cartella_programma})
 install(FILES ${VORTILLA_ESEMPI} DESTINATION ${cartella_programma}/Shared/Costruzioni)
 
+cmake_path(RELATIVE_PATH cartella_programma BASE_DIRECTORY ${VORTILLA_LAUNCHER_DIR} OUTPUT_VARIABLE verso_programma)
 set(lanciatore ${CMAKE_BINARY_DIR}/lanciatore/vortilla)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/lanciatore)
-file(CREATE_LINK ../${cartella_programma}/vortilla ${lanciatore} SYMBOLIC)
-install(FILES ${lanciatore} DESTINATION ${CMAKE_INSTALL_BINDIR})
+file(CREATE_LINK ${verso_programma}/vortilla ${lanciatore} SYMBOLIC)
+install(FILES ${lanciatore} DESTINATION ${VORTILLA_LAUNCHER_DIR})
 
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/vortilla.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/vortilla.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# The desktop entry names the launcher by its full path, known only once the
+# prefix is (cmake --install --prefix may change it): /usr/games, where the
+# package puts it, is not on every user's PATH.
+set(voce_desktop ${CMAKE_BINARY_DIR}/lanciatore/vortilla.desktop)
+install(CODE "
+    set(SORGENTE [[${PROJECT_SOURCE_DIR}/packaging/vortilla.desktop]])
+    set(DESTINAZIONE [[${voce_desktop}]])
+    set(CARTELLA_LANCIATORE [[${VORTILLA_LAUNCHER_DIR}]])
+    include([[${CMAKE_CURRENT_LIST_DIR}/VoceDesktop.cmake]])
+")
+install(FILES ${voce_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.orbenti.vortilla.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(lato 16 32 48 64 128 256)
@@ -28,16 +52,25 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/assets/icona.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME vortilla.svg)
 
-# Debian package: cpack -G DEB (from the build directory).
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME vortilla)
-set(CPACK_PACKAGE_VENDOR "Orbenti")
-set(CPACK_PACKAGE_CONTACT "Orbenti <vortilla@orbenti.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Simulatore delle estrazioni di una lotteria a 90 numeri")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The desktop platform plugin and the typefaces the windows are drawn with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-open-sans, fonts-cabin, fonts-liberation2")
-include(CPack)
+# The command-line program, when it is part of the build, with a manual page
+# made from its own --help and --version.
+if(TARGET vortilla-serie)
+    set_property(TARGET vortilla-serie PROPERTY INSTALL_RPATH "")
+    install(TARGETS vortilla-serie RUNTIME DESTINATION ${VORTILLA_LAUNCHER_DIR})
+    find_program(HELP2MAN help2man)
+    if(HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
+        set(pagina_serie ${CMAKE_BINARY_DIR}/man/vortilla-serie.6)
+        file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/man)
+        add_custom_command(OUTPUT ${pagina_serie}
+            COMMAND ${HELP2MAN} --no-info --section=6
+                    "--name=simulate a long series of draws of a 90-number lottery against the exact odds"
+                    --output=${pagina_serie} $<TARGET_FILE:vortilla-serie>
+            DEPENDS vortilla-serie
+            COMMENT "Writing the manual page of vortilla-serie with help2man"
+            VERBATIM)
+        add_custom_target(pagina_vortilla_serie ALL DEPENDS ${pagina_serie})
+        install(FILES ${pagina_serie} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    else()
+        message(STATUS "help2man not found: vortilla-serie is installed without a manual page")
+    endif()
+endif()
