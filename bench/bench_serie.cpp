@@ -12,9 +12,9 @@
 #include "serie/PunteggioVeloce.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <thread>
@@ -46,7 +46,10 @@ std::vector<std::string> Righe(int quante)
     return righe;
 }
 
-double Secondi(Orologio::time_point da) { return std::chrono::duration<double>(Orologio::now() - da).count(); }
+double Secondi(Orologio::time_point da)
+{
+    return std::chrono::duration<double>(Orologio::now() - da).count();
+}
 
 // The window's path for one draw: the drawn numbers as a table of 0/1, every
 // stored line split and converted, the tally by points. Half a second of it.
@@ -78,13 +81,15 @@ double FinestraAlSecondo(const std::vector<std::string>& righe, int estratti)
     return migliore;
 }
 
-double SerieAlSecondo(const vortilla::Sistema& sistema, int estratti, unsigned thread, std::uint64_t estrazioni)
+double SerieAlSecondo(const vortilla::Sistema& sistema, int estratti, unsigned thread,
+                      std::uint64_t estrazioni)
 {
     const std::atomic<bool> mai{false};
     double migliore = 0;
     for (int volta = 0; volta < 3; ++volta) {
         const auto inizio = Orologio::now();
-        const auto c = vortilla::EseguiSerie(sistema, {7, estrazioni, estratti, thread, false}, mai);
+        const auto c =
+            vortilla::EseguiSerie(sistema, {7, estrazioni, estratti, thread, false}, mai);
         migliore = std::max(migliore, static_cast<double>(c.estrazioni) / Secondi(inizio));
     }
     return migliore;
@@ -108,21 +113,25 @@ int main()
     // the load says how much the scaling figures below can be trusted.
     double carico = 0;
     getloadavg(&carico, 1);
-    std::printf("bench_serie: 500 righe da 10 numeri; conteggio \"%s\", %u core, carico medio %.2f\n",
-                vortilla::VarianteConteggio(), core, carico);
+    std::printf(
+        "bench_serie: 500 righe da 10 numeri; conteggio \"%s\", %u core, carico medio %.2f\n",
+        vortilla::VarianteConteggio(), core, carico);
     for (const int estratti : {20, 6}) {
         const double finestra = FinestraAlSecondo(righe, estratti);
         const std::uint64_t n = 1'000'000;
         const double uno = SerieAlSecondo(sistema, estratti, 1, n);
         const double tutti = SerieAlSecondo(sistema, estratti, core, n * core);
         std::printf("%2d su 90: finestra (ancora) %9.0f estrazioni/s\n", estratti, finestra);
-        std::printf("          serie, 1 thread  %9.0f estrazioni/s = %6.1fx la finestra\n", uno, uno / finestra);
-        std::printf("          serie, %u thread  %9.0f estrazioni/s = %6.1fx la finestra, %.2fx un thread\n", core,
-                    tutti, tutti / finestra, tutti / uno);
+        std::printf("          serie, 1 thread  %9.0f estrazioni/s = %6.1fx la finestra\n", uno,
+                    uno / finestra);
+        std::printf("          serie, %u thread  %9.0f estrazioni/s = %6.1fx la finestra, %.2fx un "
+                    "thread\n",
+                    core, tutti, tutti / finestra, tutti / uno);
     }
     const long prima = PiccoKiB();
     SerieAlSecondo(sistema, 20, core, 10'000'000);
-    std::printf("picco di memoria: %.1f MB dopo le serie qui sopra, %.1f MB dopo altre 30 milioni di estrazioni\n",
+    std::printf("picco di memoria: %.1f MB dopo le serie qui sopra, %.1f MB dopo altre 30 milioni "
+                "di estrazioni\n",
                 prima / 1024.0, PiccoKiB() / 1024.0);
     return 0;
 }

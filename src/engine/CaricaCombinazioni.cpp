@@ -43,8 +43,9 @@ bool LeggiCombinazioni(const std::string& percorso, DatiProgramma& dati,
     return true;
 }
 
-std::optional<std::vector<std::string>> RileggiRighe(const std::string& percorso, std::size_t quante,
-                                                     DatiErrori& dati, FinestraMessaggio& finestra)
+std::optional<std::vector<std::string>> RileggiRighe(const std::string& percorso,
+                                                     std::size_t quante, DatiErrori& dati,
+                                                     FinestraMessaggio& finestra)
 {
     std::int32_t numero = 0;
     std::vector<std::string> lista;

@@ -32,7 +32,8 @@ bool LeggiCombinazioni(const std::string& percorso, DatiProgramma& dati,
 // The reading under LeggiCombinazioni: the first `quante` normalised lines of
 // the file, every line checked again. Empty when a line or the file fails:
 // its message has then been shown through MostraErrore.
-std::optional<std::vector<std::string>> RileggiRighe(const std::string& percorso, std::size_t quante,
-                                                     DatiErrori& dati, FinestraMessaggio& finestra);
+std::optional<std::vector<std::string>> RileggiRighe(const std::string& percorso,
+                                                     std::size_t quante, DatiErrori& dati,
+                                                     FinestraMessaggio& finestra);
 
 } // namespace vortilla

@@ -17,10 +17,11 @@ using Tabella64 = std::array<std::uint64_t, ValoriPunti>;
 // by different threads add up to the same totals in any order.
 struct Conteggi {
     std::uint64_t estrazioni = 0;
-    Tabella64 osservati{};                                 // line-draws by points
-    std::array<unsigned __int128, ValoriPunti> quadrati{}; // sum over draws of (lines with p points)^2
-    Tabella64 migliore{};                                  // draws by the best points of any line
-    std::vector<Tabella64> perRiga;                        // by line, only when asked for
+    Tabella64 osservati{}; // line-draws by points
+    std::array<unsigned __int128, ValoriPunti>
+        quadrati{};                 // sum over draws of (lines with p points)^2
+    Tabella64 migliore{};           // draws by the best points of any line
+    std::vector<Tabella64> perRiga; // by line, only when asked for
 
     // Adds one draw whose lines scored `conteggio`.
     void Aggiungi(const ConteggioEstrazione& conteggio)

@@ -75,7 +75,8 @@ std::uint64_t EstrazioniPerBlocco(const Sistema& sistema)
     return std::clamp<std::uint64_t>(2'000'000 / lavoroPerEstrazione, 1, 4096);
 }
 
-Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri, const std::atomic<bool>& ferma,
+Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri,
+                     const std::atomic<bool>& ferma,
                      const std::function<void(std::uint64_t)>& avanzamento)
 {
     const unsigned quanti = std::max(1u, parametri.thread);
@@ -95,7 +96,8 @@ Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri, co
         thread.emplace_back(Esegui, std::ref(lavoro), std::ref(parziali[t]));
     {
         std::unique_lock blocco(lavoro.mutex);
-        while (!lavoro.finito.wait_for(blocco, std::chrono::milliseconds(100), [&] { return lavoro.attivi == 0; }))
+        while (!lavoro.finito.wait_for(blocco, std::chrono::milliseconds(100),
+                                       [&] { return lavoro.attivi == 0; }))
             if (avanzamento) {
                 blocco.unlock();
                 avanzamento(lavoro.fatte.load(std::memory_order_relaxed));

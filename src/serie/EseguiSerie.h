@@ -31,7 +31,8 @@ std::uint64_t EstrazioniPerBlocco(const Sistema& sistema);
 // other: the result then holds exactly the draws completed (`estrazioni`).
 // `avanzamento`, if set, is called about ten times a second from the
 // calling thread with the count of draws completed so far.
-Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri, const std::atomic<bool>& ferma,
+Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri,
+                     const std::atomic<bool>& ferma,
                      const std::function<void(std::uint64_t)>& avanzamento = {});
 
 } // namespace vortilla

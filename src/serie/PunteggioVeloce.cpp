@@ -10,9 +10,8 @@
 // the loop; the hot loops are therefore built twice and the loader picks the
 // copy that the processor can run. Sanitized builds keep one copy, and so
 // do builds with VORTILLA_UNA_COPIA defined, to measure the portable loop.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__POPCNT__) \
-    && !defined(VORTILLA_UNA_COPIA) \
-    && !defined(__SANITIZE_ADDRESS__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__POPCNT__)        \
+    && !defined(VORTILLA_UNA_COPIA) && !defined(__SANITIZE_ADDRESS__)
 #define VORTILLA_DUE_COPIE __attribute__((target_clones("popcnt", "default")))
 #define VORTILLA_SCELTA_AL_CARICAMENTO 1
 #else
@@ -63,13 +62,14 @@ void PuntiConStrati(const Sistema& sistema, Maschera estratti, std::uint8_t* pun
     for (std::size_t i = 0; i < n; ++i)
         punti[i] = static_cast<std::uint8_t>(Comuni(righe[i], estratti));
     for (const Strato& strato : sistema.strati)
-        punti[strato.riga] = static_cast<std::uint8_t>(punti[strato.riga] + Comuni(strato.numeri, estratti));
+        punti[strato.riga] =
+            static_cast<std::uint8_t>(punti[strato.riga] + Comuni(strato.numeri, estratti));
 }
 
 } // namespace
 
-ConteggioEstrazione ContaPunti(const Sistema& sistema, Maschera estratti, std::span<std::uint8_t> punti,
-                               bool perRiga)
+ConteggioEstrazione ContaPunti(const Sistema& sistema, Maschera estratti,
+                               std::span<std::uint8_t> punti, bool perRiga)
 {
     Tallie tallie;
     if (sistema.strati.empty() && !perRiga) {

@@ -18,8 +18,8 @@ using ConteggioEstrazione = std::array<std::uint32_t, ValoriPunti>;
 // lines by points. `punti` (one entry per line) receives each line's points
 // when `perRiga` is true or the system has lines with repeats; otherwise it
 // is left untouched.
-ConteggioEstrazione ContaPunti(const Sistema& sistema, Maschera estratti, std::span<std::uint8_t> punti,
-                               bool perRiga);
+ConteggioEstrazione ContaPunti(const Sistema& sistema, Maschera estratti,
+                               std::span<std::uint8_t> punti, bool perRiga);
 
 // Which scoring loop this processor runs: "popcnt" for the one built with the
 // population-count instruction, "base" for the portable one.

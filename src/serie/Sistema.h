@@ -38,10 +38,10 @@ struct Strato {
 // which is what counting every token separately gives: "5 5 5" scores 3
 // when 5 is drawn. Most lines repeat nothing and have only their first layer.
 struct Sistema {
-    std::vector<Maschera> righe;  // the distinct numbers of each line, in file order
-    std::vector<Strato> strati;   // the further layers, grouped by line
+    std::vector<Maschera> righe; // the distinct numbers of each line, in file order
+    std::vector<Strato> strati;  // the further layers, grouped by line
     std::array<std::uint64_t, ValoriPunti> perLunghezza{}; // lines by count of numbers
-    std::uint64_t conRipetizioni = 0; // lines with a number more than once
+    std::uint64_t conRipetizioni = 0;                      // lines with a number more than once
     // How many times each distinct number of a line occurs, largest first,
     // 0 past the last -> how many lines have that form: all the exact odds
     // need to know of the lines.

@@ -22,7 +22,8 @@ double VarianzaCampionaria(std::uint64_t n, std::uint64_t somma, unsigned __int1
         return static_cast<double>(static_cast<long double>(scarto) / n / (n - 1));
     }
     const long double media = static_cast<long double>(somma) / n;
-    const long double scarto = static_cast<long double>(quadrati) - media * static_cast<long double>(somma);
+    const long double scarto =
+        static_cast<long double>(quadrati) - media * static_cast<long double>(somma);
     return static_cast<double>(std::max<long double>(0, scarto / (n - 1)));
 }
 
@@ -53,14 +54,16 @@ Statistiche CalcolaStatistiche(const Conteggi& conteggi, const Probabilita& atte
         riga.punti = p;
         riga.osservati = conteggi.osservati[i];
         riga.attesi = mu * static_cast<double>(n);
-        const double varianza = std::max(VarianzaCampionaria(n, riga.osservati, conteggi.quadrati[i]), mu - mu * mu);
+        const double varianza =
+            std::max(VarianzaCampionaria(n, riga.osservati, conteggi.quadrati[i]), mu - mu * mu);
         riga.erroreStandard = std::sqrt(static_cast<double>(n) * varianza);
         const double scarto = static_cast<double>(riga.osservati) - riga.attesi;
         riga.z = riga.erroreStandard > 0 ? scarto / riga.erroreStandard : 0;
 
         almeno += conteggi.migliore[i];
         const auto intervallo = IntervalloWilson(almeno, n);
-        s.almeno[i] = {p, almeno, n ? 100.0 * static_cast<double>(almeno) / static_cast<double>(n) : 0,
+        s.almeno[i] = {p, almeno,
+                       n ? 100.0 * static_cast<double>(almeno) / static_cast<double>(n) : 0,
                        100 * intervallo[0], 100 * intervallo[1]};
     }
     return s;

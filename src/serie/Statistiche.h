@@ -15,9 +15,9 @@ namespace vortilla {
 struct RigaPunti {
     int punti = 0;
     std::uint64_t osservati = 0;
-    double attesi = 0;          // exact expectation over all the draws made
-    double erroreStandard = 0;  // of `osservati`, from the per-draw counts
-    double z = 0;               // (osservati - attesi) / erroreStandard; 0 when both are equal
+    double attesi = 0;         // exact expectation over all the draws made
+    double erroreStandard = 0; // of `osservati`, from the per-draw counts
+    double z = 0;              // (osservati - attesi) / erroreStandard; 0 when both are equal
 };
 
 // Draws in which the best line scored at least `punti`, with the Wilson

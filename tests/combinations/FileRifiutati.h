@@ -29,7 +29,8 @@ inline std::vector<FileRifiutato> FileRifiutati()
         {"a dot between two spaces leaves an empty token", QByteArray("1 . 2 3\r\n"), 13},
         {"a number past the 16-bit range overflows", QByteArray("1 2 32768\r\n"), 6},
         {"a long run of digits overflows without wrapping", QByteArray("1 2 4294967297\r\n"), 6},
-        {"digits followed by a letter are a mismatch, not an overflow", QByteArray("1 2 99999x\r\n"), 13},
+        {"digits followed by a letter are a mismatch, not an overflow",
+         QByteArray("1 2 99999x\r\n"), 13},
         {"a negative number is out of the game", QByteArray("-1 2 3\r\n"), 102},
         {"a zero is out of the game", QByteArray("0 1 2\r\n"), 102},
         {"a number above ninety is out of the game", QByteArray("91 1 2\r\n"), 102},
@@ -49,11 +50,20 @@ inline std::vector<FileRifiutato> FileRifiutati()
         {"a lone LF ends a line", QByteArray("1 2 3\n4 5\n"), 100},
         {"a quote without its end runs to the end of the file", QByteArray("\"1 2\r\n3"), 13},
         {"a bad 600th line refuses the file", finte::RigheValide(599) + "1 2\r\n", 100},
-        {"a bad line far past the kept 500 refuses the file", finte::RigheValide(20000) + "7 8 999\r\n", 102},
+        {"a bad line far past the kept 500 refuses the file",
+         finte::RigheValide(20000) + "7 8 999\r\n", 102},
         {"an item longer than 64 KiB runs out of string space",
          QByteArray("1 2 ") + QByteArray(70000, '0') + "3\r\n", 14},
-        {"a UTF-16 file is checked by its characters", finte::Byte("\xFF\xFE" "1\0 \0x\0 \0" "3\0"), 13},
-        {"a UTF-16 file without its mark is read as bytes", finte::Byte("1\0 \0" "2\0 \0" "3\0"), 13},
+        {"a UTF-16 file is checked by its characters",
+         finte::Byte("\xFF\xFE"
+                     "1\0 \0x\0 \0"
+                     "3\0"),
+         13},
+        {"a UTF-16 file without its mark is read as bytes",
+         finte::Byte("1\0 \0"
+                     "2\0 \0"
+                     "3\0"),
+         13},
     };
 }
 

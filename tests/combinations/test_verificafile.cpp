@@ -52,7 +52,8 @@ class TestVerificaFile : public QObject {
             return;
         }
         QCOMPARE(finestra.visti.size(), std::size_t{1});
-        QCOMPARE(finestra.visti[0].testo, QString::fromStdString(vortilla::MessaggioErrore(erroreAtteso)));
+        QCOMPARE(finestra.visti[0].testo,
+                 QString::fromStdString(vortilla::MessaggioErrore(erroreAtteso)));
         QCOMPARE(finestra.visti[0].pulsanti, QString("OK"));
         QCOMPARE(finestra.visti[0].fileAperti, std::size_t{0});
         QCOMPARE(dati.Stato.NumCombinazioni, std::int16_t{0});
@@ -113,8 +114,9 @@ private slots:
         QVERIFY(!VerificaFile(percorso, 2, 2, 6, dati, finestra));
         QVERIFY(VerificaFile(percorso, 2, 2, 5, dati, finestra));
         QVERIFY(VerificaFile(percorso, 3, 4, 6, dati, finestra));
-        QCOMPARE(finestra.Testi(), QStringList({QString::fromStdString(vortilla::MessaggioErrore(102)),
-                                                QString::fromStdString(vortilla::MessaggioErrore(100))}));
+        QCOMPARE(finestra.Testi(),
+                 QStringList({QString::fromStdString(vortilla::MessaggioErrore(102)),
+                              QString::fromStdString(vortilla::MessaggioErrore(100))}));
     }
 };
 

@@ -33,7 +33,7 @@ Sistema SistemaDiProva(int righe)
 bool Uguali(const Conteggi& a, const Conteggi& b)
 {
     return a.estrazioni == b.estrazioni && a.osservati == b.osservati && a.quadrati == b.quadrati
-        && a.migliore == b.migliore && a.perRiga == b.perRiga;
+           && a.migliore == b.migliore && a.perRiga == b.perRiga;
 }
 
 } // namespace
@@ -58,13 +58,17 @@ private slots:
         std::uint64_t righe = 0;
         for (const RigaPunti& riga : s.punti) {
             righe += riga.osservati;
-            QVERIFY2(std::abs(riga.z) < 4.5, qPrintable(QString("points %1: observed %2, expected %3, z %4")
-                                                         .arg(riga.punti).arg(riga.osservati)
-                                                         .arg(riga.attesi).arg(riga.z)));
+            QVERIFY2(std::abs(riga.z) < 4.5,
+                     qPrintable(QString("points %1: observed %2, expected %3, z %4")
+                                    .arg(riga.punti)
+                                    .arg(riga.osservati)
+                                    .arg(riga.attesi)
+                                    .arg(riga.z)));
         }
         QCOMPARE(righe, std::uint64_t{200'000} * 120);
         QCOMPARE(s.almeno[0].percentuale, 100.0);
-        QVERIFY(s.almeno[1].basso <= s.almeno[1].percentuale && s.almeno[1].percentuale <= s.almeno[1].alto);
+        QVERIFY(s.almeno[1].basso <= s.almeno[1].percentuale
+                && s.almeno[1].percentuale <= s.almeno[1].alto);
     }
 
     void ilRisultatoNonDipendeDaiThread()

@@ -97,7 +97,8 @@ private slots:
                     QCOMPARE(static_cast<int>(veloce[p]), (*attesa)[p]);
                 if (perRiga || ripeti)
                     for (std::size_t r = 0; r < righe.size(); ++r)
-                        QCOMPARE(std::optional<int>(punti[r]), PuntiCombinazione(righe[r], finestra));
+                        QCOMPARE(std::optional<int>(punti[r]),
+                                 PuntiCombinazione(righe[r], finestra));
             }
         }
     }

@@ -54,8 +54,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(cartella_.isValid());
-        sistema_ = QString::fromStdString(finte::ScriviFile(cartella_, "sistema.txt",
-                                                            "1 2 3\r\n05 5 5 40\r\n10.20.30.40.50.60.70.80.90.1\r\n"));
+        sistema_ = QString::fromStdString(finte::ScriviFile(
+            cartella_, "sistema.txt", "1 2 3\r\n05 5 5 40\r\n10.20.30.40.50.60.70.80.90.1\r\n"));
     }
 
     void rifiutaIFileComeLaFinestra_data()
@@ -69,12 +69,15 @@ private slots:
     {
         QFETCH(QByteArray, contenuto);
         QFETCH(int, errore);
-        const QString percorso = QString::fromStdString(finte::ScriviFile(cartella_, "rifiutato.txt", contenuto));
+        const QString percorso =
+            QString::fromStdString(finte::ScriviFile(cartella_, "rifiutato.txt", contenuto));
         const Esito esito = Avvia({percorso});
         QCOMPARE(esito.uscita, 1);
         QVERIFY(esito.out.isEmpty());
-        const QString messaggio = QString::fromStdString(vortilla::MessaggioErrore(errore)).replace('|', ' ');
-        QCOMPARE(QString::fromUtf8(esito.err), "vortilla-serie: " + percorso + ": " + messaggio + "\n");
+        const QString messaggio =
+            QString::fromStdString(vortilla::MessaggioErrore(errore)).replace('|', ' ');
+        QCOMPARE(QString::fromUtf8(esito.err),
+                 "vortilla-serie: " + percorso + ": " + messaggio + "\n");
     }
 
     void unFileMancanteERifiutato()
@@ -93,11 +96,14 @@ private slots:
         QTest::newRow("seven numbers drawn") << QStringList{"a.txt", "--estratti", "7"};
         QTest::newRow("zero draws") << QStringList{"a.txt", "--estrazioni", "0"};
         QTest::newRow("draws written with a sign") << QStringList{"a.txt", "--estrazioni", "+10"};
-        QTest::newRow("more draws than a run takes") << QStringList{"a.txt", "--estrazioni", "1000000000001"};
-        QTest::newRow("a seed past 64 bits") << QStringList{"a.txt", "--seme", "18446744073709551616"};
+        QTest::newRow("more draws than a run takes")
+            << QStringList{"a.txt", "--estrazioni", "1000000000001"};
+        QTest::newRow("a seed past 64 bits")
+            << QStringList{"a.txt", "--seme", "18446744073709551616"};
         QTest::newRow("no thread") << QStringList{"a.txt", "--thread", "0"};
         QTest::newRow("an unknown format") << QStringList{"a.txt", "--formato", "xml"};
-        QTest::newRow("a chart that is neither PNG nor SVG") << QStringList{"a.txt", "--grafico", "g.jpg"};
+        QTest::newRow("a chart that is neither PNG nor SVG")
+            << QStringList{"a.txt", "--grafico", "g.jpg"};
         QTest::newRow("an option without its value") << QStringList{"a.txt", "--seme"};
     }
     void unaRigaDiComandoSbagliataEsceConDue()
@@ -111,7 +117,8 @@ private slots:
 
     void ilJsonNonDipendeDaiThread()
     {
-        const QStringList base{sistema_, "--seme", "12345", "--estrazioni", "20000", "--formato", "json", "--dettaglio"};
+        const QStringList base{sistema_, "--seme",    "12345", "--estrazioni",
+                               "20000",  "--formato", "json",  "--dettaglio"};
         const Esito uno = Avvia(base + QStringList{"--thread", "1"});
         const Esito quattro = Avvia(base + QStringList{"--thread", "4"});
         QCOMPARE(uno.uscita, 0);
@@ -127,7 +134,8 @@ private slots:
         QCOMPARE(o["interrotta"].toBool(), false);
         QCOMPARE(o["punti"].toArray().size(), 11);
         QCOMPARE(o["almeno"].toArray()[0].toObject()["intervallo95"].toArray().size(), 2);
-        QCOMPARE(o["dettaglio"].toArray()[1].toObject()["combinazione"].toString(), QString("05 5 5 40"));
+        QCOMPARE(o["dettaglio"].toArray()[1].toObject()["combinazione"].toString(),
+                 QString("05 5 5 40"));
     }
 
     void ilGraficoCompletoONessunFile()
@@ -140,13 +148,15 @@ private slots:
         const Esito rifiutato = Avvia({sistema_, "--grafico", grafici.filePath("manca/serie.png")});
         QCOMPARE(rifiutato.uscita, 2);
         QVERIFY(rifiutato.out.isEmpty()); // refused before the run
-        QCOMPARE(QDir(grafici.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"serie.svg"});
+        QCOMPARE(QDir(grafici.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"serie.svg"});
     }
 
     void unSigintStampaIRisultatiParzialiEdEsceCon130()
     {
         QProcess programma;
-        programma.start(VORTILLA_SERIE, {sistema_, "--estrazioni", "1000000000000", "--formato", "json"});
+        programma.start(VORTILLA_SERIE,
+                        {sistema_, "--estrazioni", "1000000000000", "--formato", "json"});
         QVERIFY(programma.waitForStarted());
         QThread::msleep(500); // let it complete some blocks
         ::kill(static_cast<pid_t>(programma.processId()), SIGINT);

@@ -38,7 +38,9 @@ QString Lunghezze(const Risultato& r)
     QStringList parti;
     for (int k = 3; k <= 10; ++k)
         if (r.perLunghezza[static_cast<std::size_t>(k)] != 0)
-            parti << QString("%1 da %2").arg(Intero(r.perLunghezza[static_cast<std::size_t>(k)])).arg(k);
+            parti << QString("%1 da %2")
+                         .arg(Intero(r.perLunghezza[static_cast<std::size_t>(k)]))
+                         .arg(k);
     return parti.join(", ");
 }
 
@@ -51,20 +53,29 @@ QByteArray InTesto(const Risultato& r)
     t += QString("File:            %1\n").arg(r.file);
     t += QString("Combinazioni:    %1 (%2)\n").arg(Intero(r.combinazioni), Lunghezze(r));
     if (r.conRipetizioni != 0)
-        t += QString("                 %1 con numeri ripetuti: ogni ripetizione di un numero estratto "
-                     "vale un punto, come nella finestra\n").arg(Intero(r.conRipetizioni));
+        t += QString(
+                 "                 %1 con numeri ripetuti: ogni ripetizione di un numero estratto "
+                 "vale un punto, come nella finestra\n")
+                 .arg(Intero(r.conRipetizioni));
     t += QString("Estratti:        %1 su 90\n").arg(r.estratti);
     t += QString("Estrazioni:      %1").arg(Intero(r.conteggi.estrazioni));
     if (r.interrotta)
-        t += QString(" di %1: SERIE INTERROTTA, risultati delle estrazioni completate").arg(Intero(r.estrazioniChieste));
+        t += QString(" di %1: SERIE INTERROTTA, risultati delle estrazioni completate")
+                 .arg(Intero(r.estrazioniChieste));
     t += QString("\nSeme:            %1\n").arg(Intero(r.seme));
     t += QString("Thread:          %1\n").arg(r.thread);
     t += QString("Tempo:           %1 s, %2 estrazioni al secondo\n")
              .arg(r.secondi, 0, 'f', 3)
              .arg(r.EstrazioniAlSecondo(), 0, 'f', 0);
 
-    t += "\nPunti delle combinazioni in tutte le estrazioni (la tabella cumulativa della finestra)\n";
-    t += QString("%1 %2 %3 %4 %5\n").arg("Punti", 5).arg("Osservati", 16).arg("Attesi", 20).arg("Errore std", 14).arg("z", 8);
+    t += "\nPunti delle combinazioni in tutte le estrazioni (la tabella cumulativa della "
+         "finestra)\n";
+    t += QString("%1 %2 %3 %4 %5\n")
+             .arg("Punti", 5)
+             .arg("Osservati", 16)
+             .arg("Attesi", 20)
+             .arg("Errore std", 14)
+             .arg("z", 8);
     for (int p = Punti - 1; p >= 0; --p) {
         const vortilla::RigaPunti& riga = s.punti[static_cast<std::size_t>(p)];
         t += QString("%1 %2 %3 %4 %5\n")
@@ -74,11 +85,17 @@ QByteArray InTesto(const Risultato& r)
                  .arg(riga.erroreStandard, 14, 'f', 2)
                  .arg(riga.z, 8, 'f', 2);
     }
-    t += QString("Attesi: probabilità ipergeometriche esatte per combinazione, sommate, per le estrazioni.\n"
-                 "Errore standard %1.\n").arg(MetodoErrore);
+    t += QString("Attesi: probabilità ipergeometriche esatte per combinazione, sommate, per le "
+                 "estrazioni.\n"
+                 "Errore standard %1.\n")
+             .arg(MetodoErrore);
 
     t += "\nMiglior punteggio del sistema in ogni estrazione (la combinazione migliore)\n";
-    t += QString("%1 %2 %3 %4\n").arg("Punti", 5).arg("Estrazioni", 16).arg("Almeno (%)", 12).arg("Intervallo 95%", 24);
+    t += QString("%1 %2 %3 %4\n")
+             .arg("Punti", 5)
+             .arg("Estrazioni", 16)
+             .arg("Almeno (%)", 12)
+             .arg("Intervallo 95%", 24);
     for (int p = Punti - 1; p >= 0; --p) {
         const auto i = static_cast<std::size_t>(p);
         const vortilla::RigaAlmeno& almeno = s.almeno[i];
@@ -89,8 +106,10 @@ QByteArray InTesto(const Risultato& r)
                  .arg(almeno.basso, 9, 'f', 4)
                  .arg(almeno.alto, 9, 'f', 4);
     }
-    t += QString("Estrazioni: quelle in cui il punteggio migliore è esattamente quello; Almeno: quelle in cui\n"
-                 "almeno una combinazione fa almeno quei punti, con l'intervallo di %1.\n").arg(MetodoIntervallo);
+    t += QString("Estrazioni: quelle in cui il punteggio migliore è esattamente quello; Almeno: "
+                 "quelle in cui\n"
+                 "almeno una combinazione fa almeno quei punti, con l'intervallo di %1.\n")
+             .arg(MetodoIntervallo);
 
     if (r.righe && !r.conteggi.perRiga.empty()) {
         t += "\nDettaglio: estrazioni per punti di ogni combinazione\n";
@@ -101,7 +120,8 @@ QByteArray InTesto(const Risultato& r)
         for (std::size_t i = 0; i < r.conteggi.perRiga.size(); ++i) {
             QString riga = QString("%1  ").arg(i + 1, 8);
             for (int p = 0; p < Punti; ++p)
-                riga += QString("%1").arg(Intero(r.conteggi.perRiga[i][static_cast<std::size_t>(p)]), 10);
+                riga += QString("%1").arg(
+                    Intero(r.conteggi.perRiga[i][static_cast<std::size_t>(p)]), 10);
             t += riga + "  " + QString::fromStdString((*r.righe)[i]) + '\n';
         }
     }
@@ -118,7 +138,8 @@ QByteArray InCsv(const Risultato& r)
     coppia("serie", "file", r.file);
     coppia("serie", "combinazioni", Intero(r.combinazioni));
     for (int k = 3; k <= 10; ++k)
-        coppia("serie", QString("per_lunghezza_%1").arg(k), Intero(r.perLunghezza[static_cast<std::size_t>(k)]));
+        coppia("serie", QString("per_lunghezza_%1").arg(k),
+               Intero(r.perLunghezza[static_cast<std::size_t>(k)]));
     coppia("serie", "ripetizioni", Intero(r.conRipetizioni));
     coppia("serie", "estratti", QString::number(r.estratti));
     coppia("serie", "estrazioni", Intero(r.conteggi.estrazioni));
@@ -133,15 +154,18 @@ QByteArray InCsv(const Risultato& r)
 
     t += '\n' + RigaCsv({"tabella", "punti", "osservati", "attesi", "errore_standard", "z"});
     for (const vortilla::RigaPunti& riga : s.punti)
-        t += RigaCsv({"punti", QString::number(riga.punti), Intero(riga.osservati), Reale(riga.attesi),
-                      Reale(riga.erroreStandard), Reale(riga.z)});
+        t += RigaCsv({"punti", QString::number(riga.punti), Intero(riga.osservati),
+                      Reale(riga.attesi), Reale(riga.erroreStandard), Reale(riga.z)});
     t += '\n' + RigaCsv({"tabella", "punti", "estrazioni"});
     for (int p = 0; p < Punti; ++p)
-        t += RigaCsv({"migliore", QString::number(p), Intero(r.conteggi.migliore[static_cast<std::size_t>(p)])});
-    t += '\n' + RigaCsv({"tabella", "punti", "estrazioni", "percentuale", "intervallo95_basso", "intervallo95_alto"});
+        t += RigaCsv({"migliore", QString::number(p),
+                      Intero(r.conteggi.migliore[static_cast<std::size_t>(p)])});
+    t += '\n'
+         + RigaCsv({"tabella", "punti", "estrazioni", "percentuale", "intervallo95_basso",
+                    "intervallo95_alto"});
     for (const vortilla::RigaAlmeno& a : s.almeno)
-        t += RigaCsv({"almeno", QString::number(a.punti), Intero(a.estrazioni), Reale(a.percentuale), Reale(a.basso),
-                      Reale(a.alto)});
+        t += RigaCsv({"almeno", QString::number(a.punti), Intero(a.estrazioni),
+                      Reale(a.percentuale), Reale(a.basso), Reale(a.alto)});
     if (r.righe && !r.conteggi.perRiga.empty()) {
         QStringList intestazione{"tabella", "riga", "combinazione"};
         for (int p = 0; p < Punti; ++p)

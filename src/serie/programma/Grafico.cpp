@@ -72,10 +72,12 @@ QChart* GraficoPunti(const Risultato& r)
     asseX->setTitleText("punti");
     auto* asseY = new QLogValueAxis;
     asseY->setBase(10);
-    asseY->setRange(std::pow(10, std::floor(std::log10(minimo)) - 0.2), std::pow(10, std::ceil(std::log10(massimo)) + 0.2));
+    asseY->setRange(std::pow(10, std::floor(std::log10(minimo)) - 0.2),
+                    std::pow(10, std::ceil(std::log10(massimo)) + 0.2));
     asseY->setLabelFormat("%.0e");
     asseY->setTitleText("combinazioni × estrazioni");
-    for (QAbstractAxis* asse : {static_cast<QAbstractAxis*>(asseX), static_cast<QAbstractAxis*>(asseY)})
+    for (QAbstractAxis* asse :
+         {static_cast<QAbstractAxis*>(asseX), static_cast<QAbstractAxis*>(asseY)})
         chart->addAxis(asse, asse == asseX ? Qt::AlignBottom : Qt::AlignLeft);
     for (QAbstractSeries* serie : chart->series()) {
         serie->attachAxis(asseX);

@@ -16,7 +16,9 @@ namespace {
 // line on stderr, its "|" breaks joined by a space.
 class MessaggiSuStderr : public vortilla::FinestraMessaggio {
 public:
-    MessaggiSuStderr(vortilla::DatiErrori& dati, const std::string& nome) : dati_(dati), nome_(nome) {}
+    MessaggiSuStderr(vortilla::DatiErrori& dati, const std::string& nome) : dati_(dati), nome_(nome)
+    {
+    }
 
     void ApriModale() override
     {
@@ -33,13 +35,14 @@ private:
 
 } // namespace
 
-std::optional<std::vector<std::string>> LeggiFile(const std::string& percorso, const std::string& nome,
-                                                  std::size_t quante)
+std::optional<std::vector<std::string>> LeggiFile(const std::string& percorso,
+                                                  const std::string& nome, std::size_t quante)
 {
     vortilla::DatiErrori dati;
     MessaggiSuStderr messaggi(dati, nome);
     const vortilla::LimitiGioco& limiti = vortilla::LimitiCaricamento;
-    if (vortilla::VerificaFile(percorso, limiti.Minimo, limiti.Massimo, limiti.NumeroMassimo, dati, messaggi))
+    if (vortilla::VerificaFile(percorso, limiti.Minimo, limiti.Massimo, limiti.NumeroMassimo, dati,
+                               messaggi))
         return std::nullopt;
     return vortilla::RileggiRighe(percorso, quante, dati, messaggi);
 }

@@ -12,5 +12,5 @@
 // window's load does, through the same code. A refused file is reported on
 // stderr as "vortilla-serie: FILE: message", with the window's
 // message, and gives nothing.
-std::optional<std::vector<std::string>> LeggiFile(const std::string& percorso, const std::string& nome,
-                                                  std::size_t quante);
+std::optional<std::vector<std::string>> LeggiFile(const std::string& percorso,
+                                                  const std::string& nome, std::size_t quante);

@@ -22,7 +22,8 @@ constexpr auto Descrizione =
     "completate.";
 
 // Whole decimal number without sign or spaces, within 1..massimo.
-std::optional<std::uint64_t> Numero(const QString& testo, std::uint64_t minimo, std::uint64_t massimo)
+std::optional<std::uint64_t> Numero(const QString& testo, std::uint64_t minimo,
+                                    std::uint64_t massimo)
 {
     static const QRegularExpression cifre("^[0-9]{1,20}$");
     bool ok = false;
@@ -34,7 +35,8 @@ std::optional<std::uint64_t> Numero(const QString& testo, std::uint64_t minimo, 
 
 void Rifiuta(const QString& motivo)
 {
-    std::fprintf(stderr, "vortilla-serie: %s\nUsare --help per l'elenco delle opzioni.\n", qPrintable(motivo));
+    std::fprintf(stderr, "vortilla-serie: %s\nUsare --help per l'elenco delle opzioni.\n",
+                 qPrintable(motivo));
 }
 
 } // namespace
@@ -45,19 +47,28 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
     parser.setApplicationDescription(QString::fromUtf8(Descrizione));
     const QCommandLineOption aiuto({"h", "help"}, "Mostra questo aiuto ed esce.");
     const QCommandLineOption versione({"v", "version"}, "Mostra la versione ed esce.");
-    const QCommandLineOption tutte("tutte", "Usa tutte le combinazioni del file, non solo le prime 500.");
-    const QCommandLineOption estratti("estratti", "Numeri estratti a ogni estrazione: 20 (predefinito) o 6.", "N");
+    const QCommandLineOption tutte("tutte",
+                                   "Usa tutte le combinazioni del file, non solo le prime 500.");
+    const QCommandLineOption estratti(
+        "estratti", "Numeri estratti a ogni estrazione: 20 (predefinito) o 6.", "N");
     const QCommandLineOption estrazioni(
         "estrazioni", "Numero di estrazioni, da 1 a 1000000000000 (predefinito 10000).", "N");
-    const QCommandLineOption seme("seme", "Seme della serie (intero da 0 a 18446744073709551615); "
-                                          "senza, un seme nuovo, sempre stampato.", "S");
-    const QCommandLineOption thread("thread", "Thread di calcolo (predefinito: tutti i core).", "T");
-    const QCommandLineOption formato("formato", "Formato dei risultati su stdout: testo (predefinito), csv o json.",
-                                     "F");
-    const QCommandLineOption grafico("grafico", "Scrive il grafico dei risultati in FILE.png o FILE.svg.", "FILE");
-    const QCommandLineOption dettaglio("dettaglio", "Aggiunge i conteggi per punti di ogni combinazione.");
-    parser.addOptions({aiuto, versione, tutte, estratti, estrazioni, seme, thread, formato, grafico, dettaglio});
-    parser.addPositionalArgument("FILE", "File di combinazioni (da 3 a 10 numeri da 1 a 90 per riga).");
+    const QCommandLineOption seme("seme",
+                                  "Seme della serie (intero da 0 a 18446744073709551615); "
+                                  "senza, un seme nuovo, sempre stampato.",
+                                  "S");
+    const QCommandLineOption thread("thread", "Thread di calcolo (predefinito: tutti i core).",
+                                    "T");
+    const QCommandLineOption formato(
+        "formato", "Formato dei risultati su stdout: testo (predefinito), csv o json.", "F");
+    const QCommandLineOption grafico(
+        "grafico", "Scrive il grafico dei risultati in FILE.png o FILE.svg.", "FILE");
+    const QCommandLineOption dettaglio("dettaglio",
+                                       "Aggiunge i conteggi per punti di ogni combinazione.");
+    parser.addOptions(
+        {aiuto, versione, tutte, estratti, estrazioni, seme, thread, formato, grafico, dettaglio});
+    parser.addPositionalArgument("FILE",
+                                 "File di combinazioni (da 3 a 10 numeri da 1 a 90 per riga).");
 
     uscita = 2;
     // The usage line names the program, not the path it was started by.
@@ -88,7 +99,8 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
     Opzioni o;
     const QStringList file = parser.positionalArguments();
     if (file.size() != 1) {
-        Rifiuta(file.isEmpty() ? QString("manca il file di combinazioni.") : QString("un solo file, per favore."));
+        Rifiuta(file.isEmpty() ? QString("manca il file di combinazioni.")
+                               : QString("un solo file, per favore."));
         return std::nullopt;
     }
     o.file = file.front();
@@ -105,7 +117,8 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
     if (parser.isSet(estrazioni)) {
         const auto n = Numero(parser.value(estrazioni), 1, EstrazioniMassime);
         if (!n) {
-            Rifiuta("--estrazioni vuole un intero da 1 a 1000000000000, non \"" + parser.value(estrazioni) + "\".");
+            Rifiuta("--estrazioni vuole un intero da 1 a 1000000000000, non \""
+                    + parser.value(estrazioni) + "\".");
             return std::nullopt;
         }
         o.estrazioni = *n;
@@ -113,7 +126,8 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
     if (parser.isSet(seme)) {
         o.seme = Numero(parser.value(seme), 0, UINT64_MAX);
         if (!o.seme) {
-            Rifiuta("--seme vuole un intero da 0 a 18446744073709551615, non \"" + parser.value(seme) + "\".");
+            Rifiuta("--seme vuole un intero da 0 a 18446744073709551615, non \""
+                    + parser.value(seme) + "\".");
             return std::nullopt;
         }
     }

@@ -20,7 +20,7 @@ struct Opzioni {
     std::optional<std::uint64_t> seme; // empty: fresh entropy
     unsigned thread = 0;               // 0: every core
     Formato formato = Formato::Testo;
-    QString grafico;                   // empty: no chart
+    QString grafico; // empty: no chart
     bool dettaglio = false;
 };
 

@@ -39,6 +39,7 @@ struct Risultato {
 
 // How the standard errors are obtained, as the output says it.
 inline const char* const MetodoErrore =
-    "dai conteggi per estrazione: varianza campionaria, mai sotto μ-μ² (μ media esatta per estrazione); "
+    "dai conteggi per estrazione: varianza campionaria, mai sotto μ-μ² (μ media esatta per "
+    "estrazione); "
     "le combinazioni di una stessa estrazione non sono indipendenti";
 inline const char* const MetodoIntervallo = "Wilson, 95%";

@@ -38,14 +38,17 @@ std::uint64_t SemeNuovo()
     return (std::uint64_t{entropia()} << 32) ^ entropia();
 }
 
-void Scrivi(const QByteArray& testo) { std::fwrite(testo.constData(), 1, static_cast<std::size_t>(testo.size()), stdout); }
+void Scrivi(const QByteArray& testo)
+{
+    std::fwrite(testo.constData(), 1, static_cast<std::size_t>(testo.size()), stdout);
+}
 
 int Esegui(const Opzioni& o)
 {
     const std::string percorso = QFile::encodeName(o.file).toStdString();
     const std::string nome = o.file.toStdString();
-    const std::size_t quante =
-        o.tutte ? std::numeric_limits<std::size_t>::max() : vortilla::StatoSimulazione::MassimoCombinazioni;
+    const std::size_t quante = o.tutte ? std::numeric_limits<std::size_t>::max()
+                                       : vortilla::StatoSimulazione::MassimoCombinazioni;
     auto righe = LeggiFile(percorso, nome, quante);
     if (!righe)
         return FileRifiutato;
@@ -56,7 +59,8 @@ int Esegui(const Opzioni& o)
         sistema = vortilla::CompilaSistema(*righe);
     } catch (const vortilla::ErroreNumerato& errore) {
         // Only if the file changed under the reader between its checks.
-        std::fprintf(stderr, "vortilla-serie: %s: %s\n", nome.c_str(), vortilla::MessaggioErrore(errore.numero()).c_str());
+        std::fprintf(stderr, "vortilla-serie: %s: %s\n", nome.c_str(),
+                     vortilla::MessaggioErrore(errore.numero()).c_str());
         return FileRifiutato;
     }
     if (!o.dettaglio)
@@ -66,7 +70,8 @@ int Esegui(const Opzioni& o)
 
     r.combinazioni = sistema.righe.size();
     // Totals are 64-bit: refuse a run whose line-draws could not be counted.
-    if (o.estrazioni > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / r.combinazioni) {
+    if (o.estrazioni
+        > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / r.combinazioni) {
         std::fprintf(stderr, "vortilla-serie: troppe estrazioni per %llu combinazioni.\n",
                      static_cast<unsigned long long>(r.combinazioni));
         return RigaDiComando;
@@ -86,7 +91,8 @@ int Esegui(const Opzioni& o)
     if (!o.grafico.isEmpty()) {
         grafico.emplace(o.grafico);
         if (!grafico->open(QIODevice::WriteOnly)) {
-            std::fprintf(stderr, "vortilla-serie: %s: %s\n", qPrintable(o.grafico), qPrintable(grafico->errorString()));
+            std::fprintf(stderr, "vortilla-serie: %s: %s\n", qPrintable(o.grafico),
+                         qPrintable(grafico->errorString()));
             return RigaDiComando;
         }
     }
@@ -95,13 +101,14 @@ int Esegui(const Opzioni& o)
     using Orologio = Progresso::Orologio;
     const auto inizio = Orologio::now();
     Progresso progresso(o.estrazioni, inizio, isatty(STDERR_FILENO) == 1);
-    r.conteggi = vortilla::EseguiSerie(sistema, {r.seme, o.estrazioni, o.estratti, o.thread, o.dettaglio},
-                                       RichiestaDiStop(),
-                                       [&](std::uint64_t fatte) { progresso.Mostra(fatte, Orologio::now()); });
+    r.conteggi = vortilla::EseguiSerie(
+        sistema, {r.seme, o.estrazioni, o.estratti, o.thread, o.dettaglio}, RichiestaDiStop(),
+        [&](std::uint64_t fatte) { progresso.Mostra(fatte, Orologio::now()); });
     r.secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
     progresso.Cancella();
     r.interrotta = r.conteggi.estrazioni < o.estrazioni;
-    r.statistiche = vortilla::CalcolaStatistiche(r.conteggi, vortilla::AttesePerEstrazione(sistema, o.estratti));
+    r.statistiche = vortilla::CalcolaStatistiche(
+        r.conteggi, vortilla::AttesePerEstrazione(sistema, o.estratti));
 
     switch (o.formato) {
     case Opzioni::Formato::Testo: Scrivi(InTesto(r)); break;
@@ -112,8 +119,8 @@ int Esegui(const Opzioni& o)
     if (grafico) {
         const QString errore = ScriviGrafico(*grafico, r);
         if (!errore.isEmpty()) {
-            std::fprintf(stderr, "vortilla-serie: %s: grafico non scritto: %s\n", qPrintable(o.grafico),
-                         qPrintable(errore));
+            std::fprintf(stderr, "vortilla-serie: %s: grafico non scritto: %s\n",
+                         qPrintable(o.grafico), qPrintable(errore));
             return FileRifiutato;
         }
     }
@@ -145,7 +152,8 @@ int main(int argc, char** argv)
     try {
         return Esegui(*opzioni);
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "vortilla-serie: %s\n", vortilla::MessaggioErrore(vortilla::errori::MemoriaEsaurita).c_str());
+        std::fprintf(stderr, "vortilla-serie: %s\n",
+                     vortilla::MessaggioErrore(vortilla::errori::MemoriaEsaurita).c_str());
         return FileRifiutato;
     }
 }
