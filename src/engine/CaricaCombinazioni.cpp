@@ -34,11 +34,23 @@ void CaricaCombinazioni(const std::string& percorso, DatiProgramma& dati,
 bool LeggiCombinazioni(const std::string& percorso, DatiProgramma& dati,
                        FinestraMessaggio& finestra, VistaTabellone& vista)
 {
+    auto lista = RileggiRighe(percorso, StatoSimulazione::MassimoCombinazioni, dati, finestra);
+    if (!lista)
+        return false;
+    dati.Stato.Combinazioni = std::move(*lista);
+    dati.Stato.NumCombinazioni = static_cast<std::int16_t>(dati.Stato.Combinazioni.size());
+    vista.ScriviCatturate(FormattaNumero(dati.Stato.NumCombinazioni, dati.SeparatoreMigliaia));
+    return true;
+}
+
+std::optional<std::vector<std::string>> RileggiRighe(const std::string& percorso,
+                                                     std::size_t quante, DatiErrori& dati,
+                                                     FinestraMessaggio& finestra)
+{
     std::int32_t numero = 0;
     std::vector<std::string> lista;
     try {
-        EsaminaFile(percorso, LimitiCaricamento, dati.File, lista,
-                    StatoSimulazione::MassimoCombinazioni);
+        EsaminaFile(percorso, LimitiCaricamento, dati.File, lista, quante);
     } catch (const ErroreNumerato& errore) {
         numero = errore.numero();
     } catch (const std::bad_alloc&) {
@@ -47,12 +59,9 @@ bool LeggiCombinazioni(const std::string& percorso, DatiProgramma& dati,
     if (numero != 0) {
         dati.File.ChiudiTutti();
         MostraErrore(numero, dati, finestra);
-        return false;
+        return std::nullopt;
     }
-    dati.Stato.Combinazioni = std::move(lista);
-    dati.Stato.NumCombinazioni = static_cast<std::int16_t>(dati.Stato.Combinazioni.size());
-    vista.ScriviCatturate(FormattaNumero(dati.Stato.NumCombinazioni, dati.SeparatoreMigliaia));
-    return true;
+    return lista;
 }
 
 } // namespace vortilla

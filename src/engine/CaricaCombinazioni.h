@@ -6,7 +6,10 @@
 #include "engine/DatiProgramma.h"
 #include "engine/Porte.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vortilla {
 
@@ -25,5 +28,12 @@ void CaricaCombinazioni(const std::string& percorso, DatiProgramma& dati,
 // when the list was replaced.
 bool LeggiCombinazioni(const std::string& percorso, DatiProgramma& dati,
                        FinestraMessaggio& finestra, VistaTabellone& vista);
+
+// The reading under LeggiCombinazioni: the first `quante` normalised lines of
+// the file, every line checked again. Empty when a line or the file fails:
+// its message has then been shown through MostraErrore.
+std::optional<std::vector<std::string>> RileggiRighe(const std::string& percorso,
+                                                     std::size_t quante, DatiErrori& dati,
+                                                     FinestraMessaggio& finestra);
 
 } // namespace vortilla

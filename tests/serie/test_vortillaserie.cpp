@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: 2026 The Vortilla developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The built program, from outside: exit statuses, refused files, the JSON
+// results, and a run stopped by SIGINT.
+
+#include "combinations/FileRifiutati.h"
+
+#include "errors/MessaggioErrore.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+
+#include <csignal>
+
+namespace {
+
+struct Esito {
+    int uscita;
+    QByteArray out;
+    QByteArray err;
+};
+
+Esito Avvia(const QStringList& argomenti)
+{
+    QProcess programma;
+    programma.start(VORTILLA_SERIE, argomenti);
+    if (!programma.waitForFinished(60'000))
+        programma.kill();
+    return {programma.exitStatus() == QProcess::NormalExit ? programma.exitCode() : -1,
+            programma.readAllStandardOutput(), programma.readAllStandardError()};
+}
+
+QJsonObject SenzaPrestazioni(const QByteArray& json)
+{
+    QJsonObject o = QJsonDocument::fromJson(json).object();
+    o.remove("prestazioni");
+    return o;
+}
+
+} // namespace
+
+class TestVortillaSerie : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir cartella_;
+    QString sistema_;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(cartella_.isValid());
+        sistema_ = QString::fromStdString(finte::ScriviFile(
+            cartella_, "sistema.txt", "1 2 3\r\n05 5 5 40\r\n10.20.30.40.50.60.70.80.90.1\r\n"));
+    }
+
+    void rifiutaIFileComeLaFinestra_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<int>("errore");
+        for (const finte::FileRifiutato& file : finte::FileRifiutati())
+            QTest::newRow(file.caso) << file.contenuto << file.errore;
+    }
+    void rifiutaIFileComeLaFinestra()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(int, errore);
+        const QString percorso =
+            QString::fromStdString(finte::ScriviFile(cartella_, "rifiutato.txt", contenuto));
+        const Esito esito = Avvia({percorso});
+        QCOMPARE(esito.uscita, 1);
+        QVERIFY(esito.out.isEmpty());
+        const QString messaggio =
+            QString::fromStdString(vortilla::MessaggioErrore(errore)).replace('|', ' ');
+        QCOMPARE(QString::fromUtf8(esito.err),
+                 "vortilla-serie: " + percorso + ": " + messaggio + "\n");
+    }
+
+    void unFileMancanteERifiutato()
+    {
+        const Esito esito = Avvia({cartella_.filePath("manca.txt")});
+        QCOMPARE(esito.uscita, 1);
+        QVERIFY(esito.err.endsWith(": File non trovato ..!\n"));
+    }
+
+    void unaRigaDiComandoSbagliataEsceConDue_data()
+    {
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::newRow("no file") << QStringList{"--estrazioni", "10"};
+        QTest::newRow("two files") << QStringList{"a.txt", "b.txt"};
+        QTest::newRow("an unknown option") << QStringList{"a.txt", "--veloce"};
+        QTest::newRow("seven numbers drawn") << QStringList{"a.txt", "--estratti", "7"};
+        QTest::newRow("zero draws") << QStringList{"a.txt", "--estrazioni", "0"};
+        QTest::newRow("draws written with a sign") << QStringList{"a.txt", "--estrazioni", "+10"};
+        QTest::newRow("more draws than a run takes")
+            << QStringList{"a.txt", "--estrazioni", "1000000000001"};
+        QTest::newRow("a seed past 64 bits")
+            << QStringList{"a.txt", "--seme", "18446744073709551616"};
+        QTest::newRow("no thread") << QStringList{"a.txt", "--thread", "0"};
+        QTest::newRow("an unknown format") << QStringList{"a.txt", "--formato", "xml"};
+        QTest::newRow("a chart that is neither PNG nor SVG")
+            << QStringList{"a.txt", "--grafico", "g.jpg"};
+        QTest::newRow("an option without its value") << QStringList{"a.txt", "--seme"};
+    }
+    void unaRigaDiComandoSbagliataEsceConDue()
+    {
+        QFETCH(QStringList, argomenti);
+        const Esito esito = Avvia(argomenti);
+        QCOMPARE(esito.uscita, 2);
+        QVERIFY(esito.out.isEmpty());
+        QVERIFY(esito.err.startsWith("vortilla-serie: "));
+    }
+
+    void ilJsonNonDipendeDaiThread()
+    {
+        const QStringList base{sistema_, "--seme",    "12345", "--estrazioni",
+                               "20000",  "--formato", "json",  "--dettaglio"};
+        const Esito uno = Avvia(base + QStringList{"--thread", "1"});
+        const Esito quattro = Avvia(base + QStringList{"--thread", "4"});
+        QCOMPARE(uno.uscita, 0);
+        QCOMPARE(quattro.uscita, 0);
+        QVERIFY(uno.err.isEmpty());
+        const QJsonObject o = SenzaPrestazioni(uno.out);
+        QCOMPARE(o, SenzaPrestazioni(quattro.out));
+        QCOMPARE(o["seme"].toString(), QString("12345"));
+        QCOMPARE(o["estrazioni"].toInteger(), 20000);
+        QCOMPARE(o["combinazioni"].toInteger(), 3);
+        QCOMPARE(o["ripetizioni"].toInteger(), 1);
+        QCOMPARE(o["per_lunghezza"].toObject()["4"].toInteger(), 1);
+        QCOMPARE(o["interrotta"].toBool(), false);
+        QCOMPARE(o["punti"].toArray().size(), 11);
+        QCOMPARE(o["almeno"].toArray()[0].toObject()["intervallo95"].toArray().size(), 2);
+        QCOMPARE(o["dettaglio"].toArray()[1].toObject()["combinazione"].toString(),
+                 QString("05 5 5 40"));
+    }
+
+    void ilGraficoCompletoONessunFile()
+    {
+        QTemporaryDir grafici;
+        const QString svg = grafici.filePath("serie.svg");
+        const Esito scritto = Avvia({sistema_, "--estrazioni", "100", "--grafico", svg});
+        QCOMPARE(scritto.uscita, 0);
+        QVERIFY(QFile(svg).size() > 0);
+        const Esito rifiutato = Avvia({sistema_, "--grafico", grafici.filePath("manca/serie.png")});
+        QCOMPARE(rifiutato.uscita, 2);
+        QVERIFY(rifiutato.out.isEmpty()); // refused before the run
+        QCOMPARE(QDir(grafici.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList{"serie.svg"});
+    }
+
+    void unSigintStampaIRisultatiParzialiEdEsceCon130()
+    {
+        QProcess programma;
+        programma.start(VORTILLA_SERIE,
+                        {sistema_, "--estrazioni", "1000000000000", "--formato", "json"});
+        QVERIFY(programma.waitForStarted());
+        QThread::msleep(500); // let it complete some blocks
+        ::kill(static_cast<pid_t>(programma.processId()), SIGINT);
+        QVERIFY(programma.waitForFinished(10'000));
+        QCOMPARE(programma.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(programma.exitCode(), 130);
+        const QJsonObject o = QJsonDocument::fromJson(programma.readAllStandardOutput()).object();
+        QCOMPARE(o["interrotta"].toBool(), true);
+        const qint64 fatte = o["estrazioni"].toInteger();
+        QVERIFY(fatte > 0 && fatte < 1000000000000);
+        qint64 perMigliore = 0;
+        for (const QJsonValue& riga : o["migliore"].toArray())
+            perMigliore += riga.toObject()["estrazioni"].toInteger();
+        QCOMPARE(perMigliore, fatte);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVortillaSerie)
+#include "test_vortillaserie.moc"
