@@ -3,6 +3,7 @@
 
 #include "ui/Applicazione.h"
 
+#include "platform/ImmaginiRisorse.h"
 #include "platform/Programma.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ Applicazione::Applicazione(Pausa* attesa)
     // included, carries its icon, and desktops match them to its entry.
     QIcon icona;
     for (int lato : {16, 32, 48, 64, 128, 256})
-        icona.addFile(QStringLiteral(":/icona-%1.png").arg(lato), QSize(lato, lato));
+        icona.addPixmap(PixmapRisorsa(QStringLiteral(":/icona-%1.png").arg(lato)));
     QApplication::setWindowIcon(icona);
     QGuiApplication::setDesktopFileName(QStringLiteral("vortilla"));
     RegistraSostituzioniCaratteri();
