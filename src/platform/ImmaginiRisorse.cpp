@@ -8,11 +8,16 @@
 
 namespace vortilla {
 
-QPixmap PixmapRisorsa(const QString& percorso)
+QImage ImmagineRisorsa(const QString& percorso)
 {
     QImageReader lettore(percorso, "png");
     lettore.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(lettore.read());
+    return lettore.read();
+}
+
+QPixmap PixmapRisorsa(const QString& percorso)
+{
+    return QPixmap::fromImage(ImmagineRisorsa(percorso));
 }
 
 QIcon IconaRisorsa(const QString& percorso)

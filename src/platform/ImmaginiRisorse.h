@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -13,6 +14,9 @@ namespace vortilla {
 // them as PNG straight away: left to guess, Qt asks every installed image
 // plugin (JPEG, GIF, SVG...) whether it reads PNG, loading them all, which
 // costs the start-up several milliseconds for pictures Qt reads by itself.
+
+// The picture as stored, with straight alpha.
+QImage ImmagineRisorsa(const QString& percorso);
 
 // As QPixmap(percorso).
 QPixmap PixmapRisorsa(const QString& percorso);
