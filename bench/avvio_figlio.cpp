@@ -65,7 +65,8 @@ int main(int argc, char** argv)
     } else if (Modo(argc, argv, "confronta")) {
         finestraDiProva.reset(vortilla::CreaTabelloneEtichette());
         programma = std::make_unique<vortilla::Applicazione>();
-        const int diverse = vortilla::ConfrontaTabellone(finestraDiProva.get(), &programma->FinestraPrincipale());
+        const int diverse =
+            vortilla::ConfrontaTabellone(finestraDiProva.get(), &programma->FinestraPrincipale());
         std::printf("%d\n", diverse);
         return diverse == 0 ? 0 : 1;
     } else {

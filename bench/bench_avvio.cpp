@@ -100,12 +100,15 @@ int main(int argc, char** argv)
     const double mn = nuda.Mediana(), mt = tabellone.Mediana(), mp = programma.Mediana();
     std::printf("platform: %s\n", std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default");
     std::printf("board labels differing from the window's: %s of 134\n", Confronta(figlio).c_str());
-    std::printf("start-up to first frame (median of %d): bare window %.1f ms, same-label board %.1f ms, "
-                "program %.1f ms\n",
-                prove, mn, mt, mp);
-    std::printf("ratios: program/board %.2f, board/bare %.2f, program/bare %.2f\n", mp / mt, mt / mn, mp / mn);
+    std::printf(
+        "start-up to first frame (median of %d): bare window %.1f ms, same-label board %.1f ms, "
+        "program %.1f ms\n",
+        prove, mn, mt, mp);
+    std::printf("ratios: program/board %.2f, board/bare %.2f, program/bare %.2f\n", mp / mt,
+                mt / mn, mp / mn);
     std::printf("peak memory: bare window %.1f MB, same-label board %.1f MB, program %.1f MB, "
                 "program - board %.1f MB\n",
-                nuda.PiccoMB(), tabellone.PiccoMB(), programma.PiccoMB(), programma.PiccoMB() - tabellone.PiccoMB());
+                nuda.PiccoMB(), tabellone.PiccoMB(), programma.PiccoMB(),
+                programma.PiccoMB() - tabellone.PiccoMB());
     return 0;
 }

@@ -38,7 +38,8 @@ struct Modello {
     Colore testo = colori::TestoFinestra;
 };
 
-QLabel* Etichetta(QWidget* finestra, const Modello& m, int indice, RettangoloTwips g, const QString& testo)
+QLabel* Etichetta(QWidget* finestra, const Modello& m, int indice, RettangoloTwips g,
+                  const QString& testo)
 {
     auto* etichetta = new QLabel(testo, finestra);
     etichetta->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(m.nome)).arg(indice));
@@ -69,8 +70,8 @@ QWidget* CreaTabelloneEtichette()
     constexpr Colore azzurro = 0xEBCDA6;
 
     // Balls 1..90, ten to a row, 96 twips apart both ways.
-    const Modello palle{"lblBall", Origine({frame1}), {180, 300, 705, 645}, palla, Qt::AlignCenter, true,
-                        colori::Bianco, colori::TestoPulsante};
+    const Modello palle{"lblBall", Origine({frame1}), {180, 300, 705, 645}, palla, Qt::AlignCenter,
+                        true,      colori::Bianco,    colori::TestoPulsante};
     for (int numero = 1; numero <= 90; ++numero) {
         RettangoloTwips g = palle.primo;
         g.Left += (numero - 1) % 10 * (g.Width + 96);
@@ -80,10 +81,34 @@ QWidget* CreaTabelloneEtichette()
 
     // The four table columns: rows 10 at the top down to 0, 30 twips apart.
     const Modello colonne[] = {
-        {"lblNumero", Origine({frame2, frame5}), {150, 270, 645, 315}, tabella, destra, false, azzurro},
-        {"lblPunti", Origine({frame2, frame5}), {1050, 270, 765, 315}, tabella, destra, true, colori::Bianco},
-        {"lblNumTot", Origine({frame2, frame4}), {330, 270, 645, 315}, tabella, destra, false, azzurro},
-        {"lblPuntiTot", Origine({frame2, frame4}), {1230, 270, 765, 315}, tabella, destra, true, colori::Bianco},
+        {"lblNumero",
+         Origine({frame2, frame5}),
+         {150, 270, 645, 315},
+         tabella,
+         destra,
+         false,
+         azzurro},
+        {"lblPunti",
+         Origine({frame2, frame5}),
+         {1050, 270, 765, 315},
+         tabella,
+         destra,
+         true,
+         colori::Bianco},
+        {"lblNumTot",
+         Origine({frame2, frame4}),
+         {330, 270, 645, 315},
+         tabella,
+         destra,
+         false,
+         azzurro},
+        {"lblPuntiTot",
+         Origine({frame2, frame4}),
+         {1230, 270, 765, 315},
+         tabella,
+         destra,
+         true,
+         colori::Bianco},
     };
     for (const Modello& colonna : colonne) {
         const bool conteggio = colonna.bordo;
@@ -102,7 +127,8 @@ QWidget* CreaTabelloneEtichette()
 
 int ConfrontaTabellone(const QWidget* tabellone, const QWidget* finestra)
 {
-    static const QRegularExpression nomi(QStringLiteral("^(lblBall|lblNumero|lblPunti|lblNumTot|lblPuntiTot)_\\d+$"));
+    static const QRegularExpression nomi(
+        QStringLiteral("^(lblBall|lblNumero|lblPunti|lblNumTot|lblPuntiTot)_\\d+$"));
     const QList<QLabel*> nostre = tabellone->findChildren<QLabel*>(nomi);
     if (nostre.size() != 134 || finestra->findChildren<QLabel*>(nomi).size() != 134)
         return -1;
@@ -113,12 +139,13 @@ int ConfrontaTabellone(const QWidget* tabellone, const QWidget* finestra)
             return -1;
         const QRect ra(a->mapTo(tabellone, QPoint()), a->size());
         const QRect rb(b->mapTo(finestra, QPoint()), b->size());
-        const bool uguali = ra == rb && a->text() == b->text() && a->font() == b->font()
-                            && a->alignment() == b->alignment() && a->frameStyle() == b->frameStyle()
-                            && a->lineWidth() == b->lineWidth()
-                            && a->autoFillBackground() == b->autoFillBackground()
-                            && a->palette().color(QPalette::Window) == b->palette().color(QPalette::Window)
-                            && a->palette().color(QPalette::WindowText) == b->palette().color(QPalette::WindowText);
+        const bool uguali =
+            ra == rb && a->text() == b->text() && a->font() == b->font()
+            && a->alignment() == b->alignment() && a->frameStyle() == b->frameStyle()
+            && a->lineWidth() == b->lineWidth()
+            && a->autoFillBackground() == b->autoFillBackground()
+            && a->palette().color(QPalette::Window) == b->palette().color(QPalette::Window)
+            && a->palette().color(QPalette::WindowText) == b->palette().color(QPalette::WindowText);
         if (!uguali) {
             ++diverse;
             std::fprintf(stderr, "%s differs from the window's\n", qPrintable(a->objectName()));

@@ -19,8 +19,8 @@ QIcon IconaProgramma()
 {
     QIcon icona;
     for (int lato : {16, 32, 48, 64, 128, 256})
-        icona.addPixmap(QPixmap::fromImage(ImmagineRisorsa(QStringLiteral(":/icona-%1.png").arg(lato)),
-                                           Qt::NoFormatConversion));
+        icona.addPixmap(QPixmap::fromImage(
+            ImmagineRisorsa(QStringLiteral(":/icona-%1.png").arg(lato)), Qt::NoFormatConversion));
     return icona;
 }
 } // namespace
