@@ -3,6 +3,7 @@
 
 #include "ui/Applicazione.h"
 
+#include "platform/ImmaginiRisorse.h"
 #include "platform/Programma.h"
 
 #include <QApplication>
@@ -10,6 +11,19 @@
 #include <QSessionManager>
 
 namespace vortilla {
+namespace {
+// The icon's sizes as stored, straight alpha: the form the window system
+// takes them in, so that none is premultiplied on reading and converted back
+// each time a window is created.
+QIcon IconaProgramma()
+{
+    QIcon icona;
+    for (int lato : {16, 32, 48, 64, 128, 256})
+        icona.addPixmap(QPixmap::fromImage(
+            ImmagineRisorsa(QStringLiteral(":/icona-%1.png").arg(lato)), Qt::NoFormatConversion));
+    return icona;
+}
+} // namespace
 
 Applicazione::Applicazione(Pausa* attesa)
     : messaggio_(dati_.Canale, [this] { DopoDialogo(); }),
@@ -17,10 +31,7 @@ Applicazione::Applicazione(Pausa* attesa)
 {
     // Every window of the program, the dialogs and the file chooser
     // included, carries its icon, and desktops match them to its entry.
-    QIcon icona;
-    for (int lato : {16, 32, 48, 64, 128, 256})
-        icona.addFile(QStringLiteral(":/icona-%1.png").arg(lato), QSize(lato, lato));
-    QApplication::setWindowIcon(icona);
+    QApplication::setWindowIcon(IconaProgramma());
     QGuiApplication::setDesktopFileName(QStringLiteral("vortilla"));
     RegistraSostituzioniCaratteri();
     dati_.SeparatoreMigliaia = SeparatoreMigliaiaUtente().toStdString();

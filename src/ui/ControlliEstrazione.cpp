@@ -6,6 +6,7 @@
 #include "engine/Colori.h"
 #include "platform/ColoriQt.h"
 #include "platform/GruppoOpzioni.h"
+#include "platform/ImmaginiRisorse.h"
 #include "platform/OrdineTab.h"
 #include "platform/PulsanteColorato.h"
 #include "platform/Twips.h"
@@ -68,7 +69,7 @@ QLabel* Immagine(QWidget* contenitore, const char* nome, RettangoloTwips g, cons
 {
     auto* immagine = new QLabel(contenitore);
     immagine->setObjectName(QLatin1String(nome));
-    immagine->setPixmap(QPixmap(risorsa));
+    immagine->setPixmap(PixmapRisorsa(risorsa));
     immagine->setScaledContents(true);
     immagine->setAccessibleName(descrizione);
     ImpostaGeometria(immagine, g);
@@ -160,7 +161,7 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     fraControl = Cornice(finestra, "fraControl", {8430, 7260, 4755, 1035}, 13);
     cmdOpen = Pulsante(fraControl, "cmdOpen", {1830, 180, 945, 735}, QString(), QFont(),
                        QStringLiteral("Carica un File"), 0);
-    cmdOpen->setIcon(QIcon(QStringLiteral(":/cartella.png")));
+    cmdOpen->setIcon(IconaRisorsa(QStringLiteral(":/cartella.png")));
     cmdOpen->setIconSize(QSize(32, 32));
     cmdOpen->setAccessibleName(cmdOpen->toolTip());
     cmdEstrai = Pulsante(fraControl, "cmdEstrai", {2970, 180, 1605, 735}, QStringLiteral("ESTRAZIONE"),

@@ -141,6 +141,20 @@ private slots:
         QVERIFY(!Controllo("imgtry")->accessibleName().isEmpty());
     }
 
+    void lIconaHaLeSeiMisureDisegnate()
+    {
+        const QIcon icona = finestra->windowIcon();
+        const QList<QSize> misure = {{16, 16}, {32, 32},   {48, 48},
+                                     {64, 64}, {128, 128}, {256, 256}};
+        QCOMPARE(icona.availableSizes(), misure);
+        for (const QSize& misura : misure) {
+            const QImage disegnata(QStringLiteral(":/icona-%1.png").arg(misura.width()));
+            QCOMPARE(
+                icona.pixmap(misura).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                disegnata.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
+
     // Keys go to the native window, as the platform delivers them.
     void Premi(Qt::Key tasto, Qt::KeyboardModifiers modificatori = Qt::NoModifier)
     {
