@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QSessionManager>
+#include <QTimer>
+#include <QWindow>
 
 namespace vortilla {
 namespace {
@@ -23,6 +25,28 @@ QIcon IconaProgramma()
             ImmagineRisorsa(QStringLiteral(":/icona-%1.png").arg(lato)), Qt::NoFormatConversion));
     return icona;
 }
+
+// Gives the program its icon once the main window's first frame is on
+// screen: the icon's pictures then travel to the window system while the
+// user already sees the window, instead of holding up its first frame.
+class IconaDopoIlPrimoFotogramma final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* finestra, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Expose) {
+            finestra->removeEventFilter(this);
+            // Queued: the expose paints the frame first.
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(IconaProgramma());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
 } // namespace
 
 Applicazione::Applicazione(Pausa* attesa)
@@ -31,7 +55,6 @@ Applicazione::Applicazione(Pausa* attesa)
 {
     // Every window of the program, the dialogs and the file chooser
     // included, carries its icon, and desktops match them to its entry.
-    QApplication::setWindowIcon(IconaProgramma());
     QGuiApplication::setDesktopFileName(QStringLiteral("vortilla"));
     RegistraSostituzioniCaratteri();
     dati_.SeparatoreMigliaia = SeparatoreMigliaiaUtente().toStdString();
@@ -55,6 +78,8 @@ Applicazione::~Applicazione() = default;
 
 void Applicazione::Mostra()
 {
+    finestra_->winId();
+    finestra_->windowHandle()->installEventFilter(new IconaDopoIlPrimoFotogramma(finestra_.get()));
     finestra_->show();
 }
 

@@ -143,6 +143,8 @@ private slots:
 
     void lIconaHaLeSeiMisureDisegnate()
     {
+        // It follows the first frame.
+        QTRY_VERIFY(!finestra->windowIcon().isNull());
         const QIcon icona = finestra->windowIcon();
         const QList<QSize> misure = {{16, 16}, {32, 32},   {48, 48},
                                      {64, 64}, {128, 128}, {256, 256}};
@@ -248,8 +250,8 @@ private slots:
     void ogniFinestraPortaLIconaDelProgramma()
     {
         QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("vortilla"));
+        QTRY_VERIFY(!finestra->windowIcon().isNull());
         const qint64 icona = finestra->windowIcon().cacheKey();
-        QVERIFY(!finestra->windowIcon().isNull());
         QCOMPARE(FrmMessage(dati->Canale).windowIcon().cacheKey(), icona);
         QCOMPARE(FrmInfo(dati->Canale).windowIcon().cacheKey(), icona);
     }
