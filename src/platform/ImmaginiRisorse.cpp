@@ -15,19 +15,21 @@ QImage ImmagineRisorsa(const QString& percorso)
     return lettore.read();
 }
 
-QPixmap PixmapRisorsa(const QString& percorso)
+QPixmap PixmapRisorsa(const QString& percorso, qreal rapporto)
 {
-    return QPixmap::fromImage(ImmagineRisorsa(percorso));
+    // The same lookup QIcon::addFile makes; the reader gives the @2x picture
+    // its pixel ratio from the name.
+    if (rapporto <= 0)
+        rapporto = qApp->devicePixelRatio();
+    return QPixmap::fromImage(ImmagineRisorsa(qt_findAtNxFile(percorso, rapporto)));
 }
 
 QIcon IconaRisorsa(const QString& percorso)
 {
-    QIcon icona(PixmapRisorsa(percorso));
-    // The same lookup QIcon::addFile makes; the reader gives the @2x picture
-    // its pixel ratio from the name.
+    QIcon icona(QPixmap::fromImage(ImmagineRisorsa(percorso)));
     const QString doppia = qt_findAtNxFile(percorso, qApp->devicePixelRatio());
     if (doppia != percorso)
-        icona.addPixmap(PixmapRisorsa(doppia));
+        icona.addPixmap(QPixmap::fromImage(ImmagineRisorsa(doppia)));
     return icona;
 }
 

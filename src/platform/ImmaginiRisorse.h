@@ -18,8 +18,10 @@ namespace vortilla {
 // The picture as stored, with straight alpha.
 QImage ImmagineRisorsa(const QString& percorso);
 
-// As QPixmap(percorso).
-QPixmap PixmapRisorsa(const QString& percorso);
+// The picture for a screen of the given pixel ratio (by default the
+// highest of the screens): its @2x render beside it on a high-density
+// screen, when there is one, else the picture itself.
+QPixmap PixmapRisorsa(const QString& percorso, qreal rapporto = 0);
 
 // As QIcon(percorso): the picture, and on a high-density screen the @2x
 // render beside it when there is one.

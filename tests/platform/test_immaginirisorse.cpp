@@ -61,6 +61,19 @@ private slots:
         QCOMPARE(nostra, diQt);
     }
 
+    // On a high-density screen a picture with a @2x render is drawn from it,
+    // at the same size in the layout.
+    void suUnoSchermoDoppioSiUsaLaResaDoppia()
+    {
+        for (const char* nome : {"logo", "tryagain", "banner_messaggio", "info", "cartella"}) {
+            const QString percorso = QStringLiteral(":/%1.png").arg(QLatin1String(nome));
+            const QPixmap semplice = PixmapRisorsa(percorso, 1), doppia = PixmapRisorsa(percorso, 2);
+            QCOMPARE(semplice.devicePixelRatio(), 1.0);
+            QCOMPARE(doppia.devicePixelRatio(), 2.0);
+            QCOMPARE(doppia.deviceIndependentSize(), QSizeF(semplice.size()));
+        }
+    }
+
     void lIconaHaLeStesseMisureDiQuellaDiQt()
     {
         const QString cartella = QStringLiteral(":/cartella.png");

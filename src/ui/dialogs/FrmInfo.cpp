@@ -4,6 +4,7 @@
 #include "ui/dialogs/FrmInfo.h"
 
 #include "platform/FinestraBloccata.h"
+#include "platform/ImmaginiRisorse.h"
 #include "platform/OrdineTab.h"
 #include "platform/Twips.h"
 #include "ui/dialogs/TestoDialogo.h"
@@ -43,7 +44,7 @@ void FrmInfo::CreaControlli()
 
     Image1_ = new QLabel(fraInfo_);
     Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setPixmap(QPixmap(QStringLiteral(":/info.png")));
+    Image1_->setPixmap(PixmapRisorsa(QStringLiteral(":/info.png")));
     Image1_->setScaledContents(true);
     Image1_->setAccessibleName(QStringLiteral("Informazione"));
     ImpostaGeometria(Image1_, {2850, 180, 720, 720});

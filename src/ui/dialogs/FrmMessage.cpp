@@ -4,6 +4,7 @@
 #include "ui/dialogs/FrmMessage.h"
 
 #include "platform/FinestraBloccata.h"
+#include "platform/ImmaginiRisorse.h"
 #include "platform/OrdineTab.h"
 #include "platform/Twips.h"
 #include "ui/dialogs/TestoDialogo.h"
@@ -45,7 +46,7 @@ void FrmMessage::CreaControlli()
 
     Image1_ = new QLabel(fraMessage_);
     Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setPixmap(QPixmap(QStringLiteral(":/banner_messaggio.png")));
+    Image1_->setPixmap(PixmapRisorsa(QStringLiteral(":/banner_messaggio.png")));
     Image1_->setScaledContents(true);
     Image1_->setAccessibleName(QStringLiteral("SimulazioneVortilla®"));
     ImpostaGeometria(Image1_, {1170, 210, 2400, 600});
