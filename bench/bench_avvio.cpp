@@ -39,7 +39,8 @@ Misura Avvia(const std::string& figlio, const char* modo)
     char buffer[64];
     double ms = -1;
     if (read(tubo[0], buffer, sizeof buffer) > 0)
-        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count();
+        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio)
+                 .count();
     close(tubo[0]);
     int stato = 0;
     rusage uso{};
@@ -98,7 +99,8 @@ int main(int argc, char** argv)
         }
     }
     const double mn = nuda.Mediana(), mt = tabellone.Mediana(), mp = programma.Mediana();
-    std::printf("platform: %s\n", std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default");
+    std::printf("platform: %s\n",
+                std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default");
     std::printf("board labels differing from the window's: %s of 134\n", Confronta(figlio).c_str());
     std::printf(
         "start-up to first frame (median of %d): bare window %.1f ms, same-label board %.1f ms, "

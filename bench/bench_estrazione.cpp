@@ -57,7 +57,8 @@ double MedianaMicrosecondi(int giri, F&& lavoro)
     for (int g = 0; g < giri; ++g) {
         const auto inizio = Orologio::now();
         lavoro();
-        durate.push_back(std::chrono::duration<double, std::micro>(Orologio::now() - inizio).count());
+        durate.push_back(
+            std::chrono::duration<double, std::micro>(Orologio::now() - inizio).count());
     }
     std::sort(durate.begin(), durate.end());
     return durate[durate.size() / 2];
@@ -76,7 +77,8 @@ int main(int argc, char** argv)
     auto& finestra = programma.FinestraPrincipale();
     programma.Mostra();
     const auto limite = Orologio::now() + std::chrono::seconds(5);
-    while (!(finestra.windowHandle() && finestra.windowHandle()->isExposed()) && Orologio::now() < limite)
+    while (!(finestra.windowHandle() && finestra.windowHandle()->isExposed())
+           && Orologio::now() < limite)
         app.processEvents(QEventLoop::AllEvents, 10);
     app.processEvents();
     auto* estrai = finestra.findChild<QPushButton*>(QStringLiteral("cmdEstrai"));
@@ -106,15 +108,16 @@ int main(int argc, char** argv)
     for (int k = 1; k <= 20; ++k)
         estratti[static_cast<std::size_t>(k * 4)] = 1;
     long controllo = 0;
-    const double punteggio = MedianaMicrosecondi(2000, [&] {
-        controllo += (*vortilla::CalcolaPunteggi(stato.Combinazioni, estratti))[1];
-    });
+    const double punteggio = MedianaMicrosecondi(
+        2000, [&] { controllo += (*vortilla::CalcolaPunteggi(stato.Combinazioni, estratti))[1]; });
 
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     std::printf("labels repainted by one 20-number draw: %d\n", ridisegni);
-    std::printf("draw on the real window, pauses apart (median of %d): %.0f us\n", giri, estrazione);
+    std::printf("draw on the real window, pauses apart (median of %d): %.0f us\n", giri,
+                estrazione);
     std::printf("floor, one label set and repainted %d times: %.0f us\n", ridisegni, pavimento);
     std::printf("ratio draw / floor: %.2f\n", estrazione / pavimento);
-    std::printf("scoring 500 ten-number lines alone: %.1f us (checksum %ld)\n", punteggio, controllo % 7);
+    std::printf("scoring 500 ten-number lines alone: %.1f us (checksum %ld)\n", punteggio,
+                controllo % 7);
     return 0;
 }

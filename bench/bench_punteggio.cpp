@@ -61,9 +61,9 @@ int main()
         controllo += (*tabella)[2];
     }
     std::sort(durate.begin(), durate.end());
-    std::printf("punteggio di %d righe da %d numeri, %d giri (controllo %ld)\n", Righe, NumeriPerRiga, Giri,
-                controllo);
-    std::printf("  mediana %.2f us, minimo %.2f us, 95%% %.2f us\n", durate[durate.size() / 2], durate.front(),
-                durate[durate.size() * 95 / 100]);
+    std::printf("punteggio di %d righe da %d numeri, %d giri (controllo %ld)\n", Righe,
+                NumeriPerRiga, Giri, controllo);
+    std::printf("  mediana %.2f us, minimo %.2f us, 95%% %.2f us\n", durate[durate.size() / 2],
+                durate.front(), durate[durate.size() * 95 / 100]);
     return 0;
 }

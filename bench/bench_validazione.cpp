@@ -8,8 +8,8 @@
 //
 //   bench_validazione [megabytes]   (default 100)
 
-#include "engine/CaricaCombinazioni.h"
 #include "combinations/VerificaFile.h"
+#include "engine/CaricaCombinazioni.h"
 #include "engine/DatiProgramma.h"
 #include "engine/Porte.h"
 
@@ -105,7 +105,8 @@ int main(int argc, char** argv)
     const fs::path puntato = cartella / "puntato.txt";
 
     const auto dimensione = ScriviFile(grande, static_cast<std::uintmax_t>(megabyte * 1e6), 1);
-    const auto dimensionePuntato = ScriviFile(puntato, static_cast<std::uintmax_t>(megabyte * 0.25e6), 3, '.');
+    const auto dimensionePuntato =
+        ScriviFile(puntato, static_cast<std::uintmax_t>(megabyte * 0.25e6), 3, '.');
     std::ofstream(piccolo, std::ios::binary); // truncate
     {
         std::mt19937 caso(2);
@@ -124,13 +125,11 @@ int main(int argc, char** argv)
     VistaMuta vista;
     bool rifiutato = false;
     VerificaFile(grande.string(), 3, 10, 90, dati, messaggi); // warms the page cache
-    const double tValida = Migliore(5, [&] {
-        rifiutato |= VerificaFile(grande.string(), 3, 10, 90, dati, messaggi);
-    });
+    const double tValida =
+        Migliore(5, [&] { rifiutato |= VerificaFile(grande.string(), 3, 10, 90, dati, messaggi); });
     VerificaFile(puntato.string(), 3, 10, 90, dati, messaggi);
-    const double tPuntato = Migliore(3, [&] {
-        rifiutato |= VerificaFile(puntato.string(), 3, 10, 90, dati, messaggi);
-    });
+    const double tPuntato = Migliore(
+        3, [&] { rifiutato |= VerificaFile(puntato.string(), 3, 10, 90, dati, messaggi); });
     const long memoriaDopo = PiccoMemoriaKiB();
 
     const std::string comandoWc = "wc -l '" + grande.string() + "' > /dev/null";
@@ -138,9 +137,8 @@ int main(int argc, char** argv)
         if (std::system(comandoWc.c_str()) != 0)
             rifiutato = true;
     });
-    const double tCarica = Migliore(20, [&] {
-        vortilla::CaricaCombinazioni(piccolo.string(), dati, messaggi, vista);
-    });
+    const double tCarica = Migliore(
+        20, [&] { vortilla::CaricaCombinazioni(piccolo.string(), dati, messaggi, vista); });
 
     const double mb = static_cast<double>(dimensione) / 1e6;
     std::printf("file: %.1f MB\n", mb);

@@ -18,7 +18,6 @@
 // - the whole check, with the quick road, any block size and other limits,
 //   refuses exactly as the line rules do and keeps the same lines.
 
-#include "engine/CaricaCombinazioni.h"
 #include "combinations/ClassificaSedici.h"
 #include "combinations/ControllaRiga.h"
 #include "combinations/ElementiComuni.h"
@@ -26,6 +25,7 @@
 #include "combinations/LettoreElementi.h"
 #include "combinations/Normalizza.h"
 #include "combinations/VerificaFile.h"
+#include "engine/CaricaCombinazioni.h"
 #include "engine/DatiProgramma.h"
 #include "engine/Porte.h"
 #include "errors/ErroreNumerato.h"
@@ -73,11 +73,20 @@ struct Finestra : FinestraMessaggio {
 
 struct Vista : VistaTabellone {
     void MostraTry(bool) override { Disaccordo("load touched imgtry"); }
-    void ScriviTentativi(const std::string&) override { Disaccordo("load touched the draw counter"); }
+    void ScriviTentativi(const std::string&) override
+    {
+        Disaccordo("load touched the draw counter");
+    }
     void ScriviCatturate(const std::string& t) override { catturate.push_back(t); }
     void ColoraPalla(std::int16_t, Colore, Colore) override { Disaccordo("load touched a ball"); }
-    void ScriviPunti(std::int16_t, Colore, const std::string&) override { Disaccordo("load touched a count"); }
-    void ScriviPuntiTot(std::int16_t, const std::string&) override { Disaccordo("load touched a total"); }
+    void ScriviPunti(std::int16_t, Colore, const std::string&) override
+    {
+        Disaccordo("load touched a count");
+    }
+    void ScriviPuntiTot(std::int16_t, const std::string&) override
+    {
+        Disaccordo("load touched a total");
+    }
     std::vector<std::string> catturate;
 };
 
@@ -191,7 +200,8 @@ void ControllaCaricamento(const std::string& percorso, const std::vector<std::st
         return;
     }
     Verifica(finestra.testi.empty(), "a valid load showed a message");
-    Verifica(dati.Stato.Combinazioni == attese, "the load kept other lines than the validated ones");
+    Verifica(dati.Stato.Combinazioni == attese,
+             "the load kept other lines than the validated ones");
     Verifica(dati.Stato.NumCombinazioni == static_cast<std::int16_t>(attese.size()),
              "the count differs from the list");
     Verifica(vista.catturate == std::vector<std::string>{std::to_string(attese.size())},
@@ -356,7 +366,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n)
         errore = errori::FileVuoto;
 
     const LimitiGioco limiti = n > 1 ? LimitiDa(dati[n - 1]) : LimitiCaricamento;
-    ConfrontaClassi(dati, n, static_cast<std::int8_t>(std::clamp<int>(limiti.NumeroMassimo, 0, 99)));
+    ConfrontaClassi(dati, n,
+                    static_cast<std::int8_t>(std::clamp<int>(limiti.NumeroMassimo, 0, 99)));
     ControllaTestaComune(dati, n, limiti);
     ControllaEsame(percorso, intera, limiti, blocco, 0);
     ControllaEsame(percorso, intera, LimitiCaricamento, blocco, n > 2 ? dati[1] % 4 : 0);
@@ -370,7 +381,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n)
     std::string copia;
     for (const std::string& riga : righe)
         copia += riga + "\r\n";
-    const std::string percorsoCopia = Scrivi("copia.txt", reinterpret_cast<const std::uint8_t*>(copia.data()), copia.size());
+    const std::string percorsoCopia =
+        Scrivi("copia.txt", reinterpret_cast<const std::uint8_t*>(copia.data()), copia.size());
     ControllaCaricamento(percorsoCopia, righe, 0);
     return 0;
 }

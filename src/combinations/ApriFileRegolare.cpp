@@ -33,23 +33,16 @@ std::int32_t NumeroPerErrno(int codice, const std::string& percorso)
     case ENOENT:
         return CartellaEsiste(percorso) ? errori::FileNonTrovato : errori::PercorsoNonTrovato;
     case ENOTDIR:
-    case ELOOP:
-        return errori::PercorsoNonTrovato;
-    case ENAMETOOLONG:
-        return errori::NomeFileNonValido;
+    case ELOOP: return errori::PercorsoNonTrovato;
+    case ENAMETOOLONG: return errori::NomeFileNonValido;
     case EACCES:
-    case EPERM:
-        return errori::PermessoNegato;
+    case EPERM: return errori::PermessoNegato;
     case EMFILE:
-    case ENFILE:
-        return errori::TroppiFileAperti;
-    case ENOMEM:
-        return errori::MemoriaEsaurita;
+    case ENFILE: return errori::TroppiFileAperti;
+    case ENOMEM: return errori::MemoriaEsaurita;
     case ENXIO:
-    case ENODEV:
-        return errori::PerifericaInaccessibile;
-    default:
-        return errori::AccessoNegato;
+    case ENODEV: return errori::PerifericaInaccessibile;
+    default: return errori::AccessoNegato;
     }
 }
 

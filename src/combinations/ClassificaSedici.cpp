@@ -89,11 +89,13 @@ ClassiSedici ClassificaSedici(const char* p, std::int8_t massimo)
     const __m128i cifraPrima = Cifre(prima);
     const __m128i cifraAncoraPrima = Cifre(ancoraPrima);
     const __m128i spazio = Uguale(c, ' ');
-    const __m128i fine = _mm_or_si128(_mm_or_si128(Uguale(c, ','), Uguale(c, '\r')), Uguale(c, '\n'));
+    const __m128i fine =
+        _mm_or_si128(_mm_or_si128(Uguale(c, ','), Uguale(c, '\r')), Uguale(c, '\n'));
     const __m128i chiude = _mm_and_si128(_mm_or_si128(spazio, fine), cifraPrima);
 
     const __m128i zero = _mm_set1_epi8('0');
-    const __m128i decine = _mm_and_si128(cifraAncoraPrima, PerDieci(_mm_sub_epi8(ancoraPrima, zero)));
+    const __m128i decine =
+        _mm_and_si128(cifraAncoraPrima, PerDieci(_mm_sub_epi8(ancoraPrima, zero)));
     const __m128i numero = _mm_add_epi8(decine, _mm_sub_epi8(prima, zero));
     const __m128i fuori = _mm_or_si128(_mm_cmpgt_epi8(numero, _mm_set1_epi8(massimo)),
                                        _mm_cmplt_epi8(numero, _mm_set1_epi8(1)));
@@ -101,7 +103,8 @@ ClassiSedici ClassificaSedici(const char* p, std::int8_t massimo)
     const __m128i noti = _mm_or_si128(_mm_or_si128(cifra, spazio), fine);
     __m128i difetti = _mm_andnot_si128(cifraPrima, spazio);
     difetti = _mm_or_si128(difetti, _mm_andnot_si128(cifra, Uguale(prima, ' ')));
-    difetti = _mm_or_si128(difetti, _mm_and_si128(cifra, _mm_and_si128(cifraPrima, cifraAncoraPrima)));
+    difetti =
+        _mm_or_si128(difetti, _mm_and_si128(cifra, _mm_and_si128(cifraPrima, cifraAncoraPrima)));
     difetti = _mm_or_si128(difetti, _mm_and_si128(chiude, fuori));
 
     ClassiSedici classi;

@@ -42,8 +42,8 @@ void DecodificaUtf16::Converti(std::string_view byte, std::string& uscita)
             continue;
         }
         byteInAttesa_ = false;
-        const auto unita = static_cast<std::uint16_t>(bigEndian_ ? (primoByte_ << 8) | c
-                                                                  : (c << 8) | primoByte_);
+        const auto unita =
+            static_cast<std::uint16_t>(bigEndian_ ? (primoByte_ << 8) | c : (c << 8) | primoByte_);
         Unita(unita, uscita);
     }
 }

@@ -16,14 +16,10 @@ namespace {
 std::int32_t NumeroPerErroreLettura(int codice)
 {
     switch (codice) {
-    case EBADF:
-        return errori::NomeFileNonValido;
-    case ENOMEM:
-        return errori::MemoriaEsaurita;
-    case EISDIR:
-        return errori::AccessoNegato;
-    default:
-        return errori::ErroreIngressoUscita;
+    case EBADF: return errori::NomeFileNonValido;
+    case ENOMEM: return errori::MemoriaEsaurita;
+    case EISDIR: return errori::AccessoNegato;
+    default: return errori::ErroreIngressoUscita;
     }
 }
 

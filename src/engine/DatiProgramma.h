@@ -16,8 +16,8 @@ namespace vortilla {
 // whoever needs it.
 struct DatiProgramma : DatiErrori {
     StatoSimulazione Stato;
-    std::string CartellaSistemi;      // where the open dialog starts
-    std::int16_t ContaTab = 0;        // last tab index given out by the grid layout
+    std::string CartellaSistemi;          // where the open dialog starts
+    std::int16_t ContaTab = 0;            // last tab index given out by the grid layout
     std::string SeparatoreMigliaia = ","; // the user's digit grouping, for FormattaNumero
 };
 

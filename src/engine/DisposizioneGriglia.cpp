@@ -33,8 +33,8 @@ void Disponi(const Parametri& p, int passo, ArrayControlli& controlli, std::int1
         if (p.ImpostaTab)
             contaTab = Somma16(contaTab, 1);
         inRiga = Somma16(inRiga, 1);
-        const bool daCreare = passo > 0 ? indice > controlli.IndiceMassimo()
-                                        : indice < controlli.IndiceMinimo();
+        const bool daCreare =
+            passo > 0 ? indice > controlli.IndiceMassimo() : indice < controlli.IndiceMinimo();
         if (daCreare)
             controlli.Crea(indice);
         controlli.Sposta(indice, prossimoLeft, prossimoTop);
@@ -58,12 +58,11 @@ void Disponi(const Parametri& p, int passo, ArrayControlli& controlli, std::int1
 } // namespace
 
 void DisponiAvanti(std::int16_t Inizio, std::int16_t Fine, std::int16_t PerRiga,
-                   std::int16_t SpazioX, std::int16_t SpazioY, bool ImpostaTab,
-                   bool ImpostaCaption, bool PortaAvanti, ArrayControlli& Controlli,
-                   std::int16_t& ContaTab)
+                   std::int16_t SpazioX, std::int16_t SpazioY, bool ImpostaTab, bool ImpostaCaption,
+                   bool PortaAvanti, ArrayControlli& Controlli, std::int16_t& ContaTab)
 {
-    Disponi({Inizio, Fine, PerRiga, SpazioX, SpazioY, ImpostaTab, ImpostaCaption, PortaAvanti},
-            +1, Controlli, ContaTab);
+    Disponi({Inizio, Fine, PerRiga, SpazioX, SpazioY, ImpostaTab, ImpostaCaption, PortaAvanti}, +1,
+            Controlli, ContaTab);
 }
 
 void DisponiIndietro(std::int16_t Inizio, std::int16_t Fine, std::int16_t PerRiga,
@@ -71,8 +70,8 @@ void DisponiIndietro(std::int16_t Inizio, std::int16_t Fine, std::int16_t PerRig
                      bool ImpostaCaption, bool PortaAvanti, ArrayControlli& Controlli,
                      std::int16_t& ContaTab)
 {
-    Disponi({Inizio, Fine, PerRiga, SpazioX, SpazioY, ImpostaTab, ImpostaCaption, PortaAvanti},
-            -1, Controlli, ContaTab);
+    Disponi({Inizio, Fine, PerRiga, SpazioX, SpazioY, ImpostaTab, ImpostaCaption, PortaAvanti}, -1,
+            Controlli, ContaTab);
 }
 
 } // namespace vortilla

@@ -18,9 +18,8 @@ namespace vortilla {
 // Raises error 6 when an index, the row counter or ContaTab would leave the
 // 16-bit range.
 void DisponiAvanti(std::int16_t Inizio, std::int16_t Fine, std::int16_t PerRiga,
-                   std::int16_t SpazioX, std::int16_t SpazioY, bool ImpostaTab,
-                   bool ImpostaCaption, bool PortaAvanti, ArrayControlli& Controlli,
-                   std::int16_t& ContaTab);
+                   std::int16_t SpazioX, std::int16_t SpazioY, bool ImpostaTab, bool ImpostaCaption,
+                   bool PortaAvanti, ArrayControlli& Controlli, std::int16_t& ContaTab);
 
 // The same, walking Inizio, Inizio-1, ..., Fine and creating the elements
 // below the array's lowest index: the highest index lands top left.

@@ -4,8 +4,8 @@
 #include "engine/Estrazione.h"
 
 #include "engine/FormattaNumero.h"
-#include "errors/Intero16.h"
 #include "engine/Punteggio.h"
+#include "errors/Intero16.h"
 
 #include <cmath>
 #include <optional>
@@ -30,9 +30,9 @@ void Avvisa(CanaleDialogo& canale, FinestraMessaggio& finestra, const char* test
 bool ImpostazioniUtilizzabili(const StatoSimulazione& stato)
 {
     return stato.NumeroMassimo >= 1 && stato.NumeriEstratti >= 1
-        && stato.NumeriEstratti <= stato.NumeroMassimo && stato.NumeriMax >= 0
-        && stato.NumeriMax <= stato.NumeroMassimo
-        && static_cast<std::size_t>(stato.NumCombinazioni) <= stato.Combinazioni.size();
+           && stato.NumeriEstratti <= stato.NumeroMassimo && stato.NumeriMax >= 0
+           && stato.NumeriMax <= stato.NumeroMassimo
+           && static_cast<std::size_t>(stato.NumCombinazioni) <= stato.Combinazioni.size();
 }
 
 // Drawing by rejection: every try is uniform over 1..numeroMassimo, so the

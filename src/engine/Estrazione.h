@@ -20,8 +20,10 @@ struct PorteEstrazione {
 // Texts of the notices a draw can give instead of running, each with the one
 // button "OK".
 namespace avvisi {
-inline constexpr const char* NessunaCombinazione = "Nessuna combinazione in memoria ..!|Caricare un file.";
-inline constexpr const char* ContatoriPieni = "Overflow ..!|Premere RESET per azzerare i contatori.";
+inline constexpr const char* NessunaCombinazione =
+    "Nessuna combinazione in memoria ..!|Caricare un file.";
+inline constexpr const char* ContatoriPieni =
+    "Overflow ..!|Premere RESET per azzerare i contatori.";
 inline constexpr const char* AzioneNegata = "Azione negata ..!";
 } // namespace avvisi
 

@@ -25,7 +25,8 @@ void Resetta(StatoSimulazione& stato, VistaTabellone& tabellone)
 
     for (std::size_t p = 0; p < stato.VinciteTotali.size(); ++p) {
         stato.VinciteTotali[p] = 0;
-        tabellone.ScriviPuntiTot(static_cast<std::int16_t>(p), std::to_string(stato.VinciteTotali[p]) + " ");
+        tabellone.ScriviPuntiTot(static_cast<std::int16_t>(p),
+                                 std::to_string(stato.VinciteTotali[p]) + " ");
     }
 }
 

@@ -25,7 +25,7 @@ struct StatoSimulazione {
     std::vector<std::string> Combinazioni;
     std::int16_t NumCombinazioni = 0; // == Combinazioni.size(), at most 500
 
-    std::int16_t Tentativi = 0;                                // draws since start or reset
+    std::int16_t Tentativi = 0;                               // draws since start or reset
     std::array<std::int16_t, PuntiPossibili> VinciteTotali{}; // by points 0..10
 
     // The settings the main window gives at load.

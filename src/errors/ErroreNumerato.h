@@ -27,13 +27,14 @@ inline constexpr std::int32_t MemoriaEsaurita = 7;
 inline constexpr std::int32_t IndiceFuoriLimiti = 9;
 inline constexpr std::int32_t Incompatibilita = 13;
 inline constexpr std::int32_t SpazioStringheEsaurito = 14;
-inline constexpr std::int32_t NomeFileNonValido = 52;  // also a file that was closed under its reader
+inline constexpr std::int32_t NomeFileNonValido =
+    52; // also a file that was closed under its reader
 inline constexpr std::int32_t FileNonTrovato = 53;
 inline constexpr std::int32_t ErroreIngressoUscita = 57;
 inline constexpr std::int32_t TroppiFileAperti = 67;
 inline constexpr std::int32_t PerifericaInaccessibile = 68; // FIFOs, devices, sockets
 inline constexpr std::int32_t PermessoNegato = 70;
-inline constexpr std::int32_t AccessoNegato = 75;           // a folder, or any other refused access
+inline constexpr std::int32_t AccessoNegato = 75; // a folder, or any other refused access
 inline constexpr std::int32_t PercorsoNonTrovato = 76;
 inline constexpr std::int32_t LunghezzaNonConforme = 100;
 inline constexpr std::int32_t FileVuoto = 101;

@@ -55,10 +55,19 @@ void ArrayWidgetBase::Crea(std::int16_t indice)
     elementi_[indice] = copia;
 }
 
-int ArrayWidgetBase::Left(std::int16_t indice) const { return GeometriaTwips(Elemento(indice)).Left; }
+int ArrayWidgetBase::Left(std::int16_t indice) const
+{
+    return GeometriaTwips(Elemento(indice)).Left;
+}
 int ArrayWidgetBase::Top(std::int16_t indice) const { return GeometriaTwips(Elemento(indice)).Top; }
-int ArrayWidgetBase::Width(std::int16_t indice) const { return GeometriaTwips(Elemento(indice)).Width; }
-int ArrayWidgetBase::Height(std::int16_t indice) const { return GeometriaTwips(Elemento(indice)).Height; }
+int ArrayWidgetBase::Width(std::int16_t indice) const
+{
+    return GeometriaTwips(Elemento(indice)).Width;
+}
+int ArrayWidgetBase::Height(std::int16_t indice) const
+{
+    return GeometriaTwips(Elemento(indice)).Height;
+}
 
 void ArrayWidgetBase::Sposta(std::int16_t indice, int left, int top)
 {

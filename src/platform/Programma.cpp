@@ -9,22 +9,21 @@
 
 namespace vortilla {
 
-QString CartellaProgramma()
-{
-    return QCoreApplication::applicationDirPath();
-}
+QString CartellaProgramma() { return QCoreApplication::applicationDirPath(); }
 
 void RegistraSostituzioniCaratteri()
 {
-    QFont::insertSubstitutions(QStringLiteral("Segoe UI"), {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Segoe UI Semibold"), {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Trebuchet MS"), {QStringLiteral("Cabin"), QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI"),
+                               {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Segoe UI Semibold"),
+                               {QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Trebuchet MS"),
+        {QStringLiteral("Cabin"), QStringLiteral("Open Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
+                                                               QStringLiteral("DejaVu Sans Mono")});
 }
 
-QString SeparatoreMigliaiaUtente()
-{
-    return QLocale::system().groupSeparator();
-}
+QString SeparatoreMigliaiaUtente() { return QLocale::system().groupSeparator(); }
 
 } // namespace vortilla

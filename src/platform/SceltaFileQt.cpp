@@ -55,7 +55,8 @@ void PreparaPrimaApertura()
 
 std::string SceltaFileQt::ApriFile(std::int16_t modo, const std::string& titolo,
                                    const std::string& nomeIniziale, const std::string& filtro,
-                                   const std::string& cartellaIniziale, const std::string& estensione)
+                                   const std::string& cartellaIniziale,
+                                   const std::string& estensione)
 {
     PreparaPrimaApertura();
     QWidget* proprietario = proprietario_ ? proprietario_ : QApplication::activeWindow();

@@ -14,8 +14,9 @@ namespace vortilla {
 class SceltaFileQt : public SceltaFile {
 public:
     explicit SceltaFileQt(QWidget* proprietario = nullptr) : proprietario_(proprietario) {}
-    std::string ApriFile(std::int16_t modo, const std::string& titolo, const std::string& nomeIniziale,
-                         const std::string& filtro, const std::string& cartellaIniziale,
+    std::string ApriFile(std::int16_t modo, const std::string& titolo,
+                         const std::string& nomeIniziale, const std::string& filtro,
+                         const std::string& cartellaIniziale,
                          const std::string& estensione) override;
 
 private:

@@ -15,10 +15,7 @@ constexpr const char* ProprietaTwips = "vortillaTwips";
 constexpr const char* ProprietaAltezzaEsterna = "vortillaAltezzaEsterna";
 } // namespace
 
-int InPixel(int twips)
-{
-    return static_cast<int>(std::lround(twips / double(TwipsPerPixel)));
-}
+int InPixel(int twips) { return static_cast<int>(std::lround(twips / double(TwipsPerPixel))); }
 
 QRect InPixel(const RettangoloTwips& t)
 {

@@ -59,7 +59,8 @@ Applicazione::Applicazione(Pausa* attesa)
     RegistraSostituzioniCaratteri();
     dati_.SeparatoreMigliaia = SeparatoreMigliaiaUtente().toStdString();
     finestra_ = std::make_unique<FrmEstrazioneUser>(
-        dati_, ServiziFinestra{messaggio_, info_, sceltaFile_, attesa ? *attesa : pausa_, orologio_, generatore_, finestre_});
+        dati_, ServiziFinestra{messaggio_, info_, sceltaFile_, attesa ? *attesa : pausa_, orologio_,
+                               generatore_, finestre_});
 
     // When the desktop session ends, the user is asked as for any other close;
     // "NO" asks the session manager to cancel the logout where it lets us.

@@ -48,8 +48,8 @@ QLabel* Etichetta(QWidget* contenitore, const char* nome, RettangoloTwips g, con
 // A count cell of the two tables: white, single border, right-aligned.
 QLabel* CellaConteggio(QWidget* contenitore, RettangoloTwips g, int tab)
 {
-    QLabel* cella = Etichetta(contenitore, nullptr, g, QStringLiteral("0"), Carattere(SegoeUI, 11.25),
-                              Qt::AlignRight | Qt::AlignVCenter, tab);
+    QLabel* cella = Etichetta(contenitore, nullptr, g, QStringLiteral("0"),
+                              Carattere(SegoeUI, 11.25), Qt::AlignRight | Qt::AlignVCenter, tab);
     cella->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     cella->setLineWidth(1);
     ImpostaColori(cella, colori::Bianco, colori::TestoFinestra);
@@ -58,8 +58,8 @@ QLabel* CellaConteggio(QWidget* contenitore, RettangoloTwips g, int tab)
 
 QLabel* IntestazioneRiga(QWidget* contenitore, RettangoloTwips g, int tab)
 {
-    QLabel* riga = Etichetta(contenitore, nullptr, g, QStringLiteral("10"), Carattere(SegoeUI, 11.25),
-                             Qt::AlignRight | Qt::AlignVCenter, tab);
+    QLabel* riga = Etichetta(contenitore, nullptr, g, QStringLiteral("10"),
+                             Carattere(SegoeUI, 11.25), Qt::AlignRight | Qt::AlignVCenter, tab);
     ImpostaColori(riga, 0xEBCDA6 /* RGB(166,205,235) */, colori::TestoFinestra);
     return riga;
 }
@@ -133,27 +133,29 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     }
 
     Frame5 = Cornice(Frame2, "Frame5", {150, 900, 2025, 5205}, 5);
-    lblNumero = std::make_unique<ArrayWidget<QLabel>>(QStringLiteral("lblNumero"), 10,
-                                                      IntestazioneRiga(Frame5, {150, 270, 645, 315}, 7));
-    lblPunti = std::make_unique<ArrayWidget<QLabel>>(QStringLiteral("lblPunti"), 10,
-                                                     CellaConteggio(Frame5, {1050, 270, 765, 315}, 6));
+    lblNumero = std::make_unique<ArrayWidget<QLabel>>(
+        QStringLiteral("lblNumero"), 10, IntestazioneRiga(Frame5, {150, 270, 645, 315}, 7));
+    lblPunti = std::make_unique<ArrayWidget<QLabel>>(
+        QStringLiteral("lblPunti"), 10, CellaConteggio(Frame5, {1050, 270, 765, 315}, 6));
     imgtry = Immagine(Frame5, "imgtry", {180, 4230, 1650, 750}, QStringLiteral(":/tryagain.png"),
                       QStringLiteral("TRY AGAIN!"));
     imgtry->hide();
 
     Frame4 = Cornice(Frame2, "Frame4", {2280, 900, 2325, 5205}, 14);
-    lblNumTot = std::make_unique<ArrayWidget<QLabel>>(QStringLiteral("lblNumTot"), 10,
-                                                      IntestazioneRiga(Frame4, {330, 270, 645, 315}, 15));
-    lblPuntiTot = std::make_unique<ArrayWidget<QLabel>>(QStringLiteral("lblPuntiTot"), 10,
-                                                        CellaConteggio(Frame4, {1230, 270, 765, 315}, 16));
+    lblNumTot = std::make_unique<ArrayWidget<QLabel>>(
+        QStringLiteral("lblNumTot"), 10, IntestazioneRiga(Frame4, {330, 270, 645, 315}, 15));
+    lblPuntiTot = std::make_unique<ArrayWidget<QLabel>>(
+        QStringLiteral("lblPuntiTot"), 10, CellaConteggio(Frame4, {1230, 270, 765, 315}, 16));
     Label1 = Etichetta(Frame4, "Label1", {360, 4470, 1545, 315}, QStringLiteral("TOTALI"),
                        Carattere(SegoeUISemibold, 11.25, Semibold), Qt::AlignCenter, 18);
 
     Frame3 = Cornice(finestra, "Frame3", {8430, 6390, 4755, 855}, 19);
     opscelta = std::make_unique<ArrayWidget<QRadioButton>>(
-        QStringLiteral("opscelta"), 0, Opzione(Frame3, {450, 210, 1395, 465}, QStringLiteral(" 6 estratti"), 20));
+        QStringLiteral("opscelta"), 0,
+        Opzione(Frame3, {450, 210, 1395, 465}, QStringLiteral(" 6 estratti"), 20));
     // The second option is designed, not copied: it has its own caption and place.
-    QRadioButton* venti = Opzione(Frame3, {2130, 210, 1395, 465}, QStringLiteral("20 estratti"), 21);
+    QRadioButton* venti =
+        Opzione(Frame3, {2130, 210, 1395, 465}, QStringLiteral("20 estratti"), 21);
     opscelta->AggiungiProgettato(1, venti);
     venti->setChecked(true);
     TabSullaScelta({(*opscelta)[0], venti});
@@ -164,8 +166,9 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
     cmdOpen->setIcon(IconaRisorsa(QStringLiteral(":/cartella.png")));
     cmdOpen->setIconSize(QSize(32, 32));
     cmdOpen->setAccessibleName(cmdOpen->toolTip());
-    cmdEstrai = Pulsante(fraControl, "cmdEstrai", {2970, 180, 1605, 735}, QStringLiteral("ESTRAZIONE"),
-                         Carattere(SegoeUI, 9), QStringLiteral("Effettua estrazione"), 1);
+    cmdEstrai =
+        Pulsante(fraControl, "cmdEstrai", {2970, 180, 1605, 735}, QStringLiteral("ESTRAZIONE"),
+                 Carattere(SegoeUI, 9), QStringLiteral("Effettua estrazione"), 1);
     cmdReset = Pulsante(fraControl, "cmdReset", {180, 180, 1335, 735}, QStringLiteral("RESET"),
                         Carattere(SegoeUI, 9.75), QStringLiteral("Resetta i contatori Vincite"), 2,
                         QColor(224, 224, 224));

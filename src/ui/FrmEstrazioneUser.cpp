@@ -52,15 +52,12 @@ FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, ServiziFinestra serviz
     qApp->installEventFilter(this);
 }
 
-FrmEstrazioneUser::~FrmEstrazioneUser()
-{
-    qApp->removeEventFilter(this);
-}
+FrmEstrazioneUser::~FrmEstrazioneUser() { qApp->removeEventFilter(this); }
 
 void FrmEstrazioneUser::Creazione()
 {
-    dati_.CartellaSistemi = ComponiCartellaSistemi(CartellaProgramma().toStdString(),
-                                                   QDir::separator().toLatin1());
+    dati_.CartellaSistemi =
+        ComponiCartellaSistemi(CartellaProgramma().toStdString(), QDir::separator().toLatin1());
 }
 
 void FrmEstrazioneUser::Caricamento()
@@ -78,7 +75,8 @@ void FrmEstrazioneUser::Caricamento()
 void FrmEstrazioneUser::DisegnaControlli()
 {
     std::int16_t& tab = dati_.ContaTab;
-    DisponiAvanti(1, dati_.Stato.NumeriMax, 10, 96, 96, false, true, false, *controlli_.lblBall, tab);
+    DisponiAvanti(1, dati_.Stato.NumeriMax, 10, 96, 96, false, true, false, *controlli_.lblBall,
+                  tab);
     DisponiIndietro(10, 0, 1, 0, 30, false, false, false, *controlli_.lblNumero, tab);
     DisponiIndietro(10, 0, 1, 0, 30, false, false, false, *controlli_.lblPunti, tab);
     DisponiIndietro(10, 0, 1, 0, 30, false, true, false, *controlli_.lblNumTot, tab);
@@ -121,7 +119,8 @@ void FrmEstrazioneUser::ChiediReset() { RichiediReset(dati_, servizi_.Messaggio,
 
 void FrmEstrazioneUser::Estrai()
 {
-    PorteEstrazione porte{*this, servizi_.Messaggio, servizi_.Attesa, servizi_.Ora, servizi_.Generatore};
+    PorteEstrazione porte{*this, servizi_.Messaggio, servizi_.Attesa, servizi_.Ora,
+                          servizi_.Generatore};
     EseguiEstrazione(dati_, porte);
 }
 
@@ -133,15 +132,9 @@ void FrmEstrazioneUser::CaricaFile()
     CaricaCombinazioni(percorso, dati_, servizi_.Messaggio, *this);
 }
 
-void FrmEstrazioneUser::AdattaControlli()
-{
-    vortilla::AdattaControlli(*this);
-}
+void FrmEstrazioneUser::AdattaControlli() { vortilla::AdattaControlli(*this); }
 
-void FrmEstrazioneUser::Resetta()
-{
-    vortilla::Resetta(dati_.Stato, *this);
-}
+void FrmEstrazioneUser::Resetta() { vortilla::Resetta(dati_.Stato, *this); }
 
 bool FrmEstrazioneUser::eventFilter(QObject* oggetto, QEvent* evento)
 {
@@ -213,10 +206,7 @@ void FrmEstrazioneUser::Attivazione()
     ScriviCatturate(FormattaNumero(dati_.Stato.NumCombinazioni, dati_.SeparatoreMigliaia));
 }
 
-void FrmEstrazioneUser::MostraTry(bool visibile)
-{
-    controlli_.imgtry->setVisible(visibile);
-}
+void FrmEstrazioneUser::MostraTry(bool visibile) { controlli_.imgtry->setVisible(visibile); }
 
 void FrmEstrazioneUser::ScriviTentativi(const std::string& testo)
 {
@@ -232,7 +222,8 @@ void FrmEstrazioneUser::ColoraPalla(std::int16_t numero, Colore sfondo, Colore t
 {
     QLabel* palla = (*controlli_.lblBall)[numero];
     ImpostaColori(palla, sfondo, testo);
-    palla->setAccessibleDescription(sfondo == colori::Arancio ? QStringLiteral("estratto") : QString());
+    palla->setAccessibleDescription(sfondo == colori::Arancio ? QStringLiteral("estratto")
+                                                              : QString());
     palla->repaint();
 }
 

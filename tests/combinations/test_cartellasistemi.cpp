@@ -25,7 +25,8 @@ private slots:
         QFETCH(QString, programma);
         QFETCH(char, separatore);
         QFETCH(QString, attesa);
-        QCOMPARE(QString::fromStdString(vortilla::ComponiCartellaSistemi(programma.toStdString(), separatore)),
+        QCOMPARE(QString::fromStdString(
+                     vortilla::ComponiCartellaSistemi(programma.toStdString(), separatore)),
                  attesa);
     }
 };

@@ -60,12 +60,14 @@ private slots:
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("elementi");
 
-        QTest::newRow("common lines are all taken") << QByteArray("1 2 3\r\n40 50 60\r\n") << 17 << 2;
+        QTest::newRow("common lines are all taken")
+            << QByteArray("1 2 3\r\n40 50 60\r\n") << 17 << 2;
         QTest::newRow("a last line without its end is left to the reader")
             << QByteArray("1 2 3\r\n4 5 6") << 7 << 1;
         QTest::newRow("empty items are passed over without being counted")
             << QByteArray("\r\n,,1 2 3\n\n") << 11 << 1;
-        QTest::newRow("a lone CR ends an item as a LF does") << QByteArray("1 2 3\r4 5 6\r") << 12 << 2;
+        QTest::newRow("a lone CR ends an item as a LF does")
+            << QByteArray("1 2 3\r4 5 6\r") << 12 << 2;
         QTest::newRow("commas end items, which then hold too few numbers")
             << QByteArray("1 2 3\r\n4,5,6\r\n") << 7 << 1;
         QTest::newRow("a two-digit number with a leading zero is taken")
@@ -74,21 +76,28 @@ private slots:
             << QByteArray("1 2 3\r\n1 2 003\r\n") << 7 << 1;
         QTest::newRow("a zero is left") << QByteArray("1 2 3\r\n0 2 3\r\n") << 7 << 1;
         QTest::newRow("a two-digit zero is left") << QByteArray("1 2 3\r\n1 00 3\r\n") << 7 << 1;
-        QTest::newRow("a number above the highest is left") << QByteArray("1 2 3\r\n1 2 91\r\n") << 7 << 1;
-        QTest::newRow("two spaces in a row are left") << QByteArray("1 2 3\r\n1  2 3\r\n") << 7 << 1;
-        QTest::newRow("a space in front of an item is left") << QByteArray("1 2 3\r\n 1 2 3\r\n") << 7 << 1;
-        QTest::newRow("a space at the end of an item is left") << QByteArray("1 2 3\r\n1 2 3 \r\n") << 7 << 1;
+        QTest::newRow("a number above the highest is left")
+            << QByteArray("1 2 3\r\n1 2 91\r\n") << 7 << 1;
+        QTest::newRow("two spaces in a row are left")
+            << QByteArray("1 2 3\r\n1  2 3\r\n") << 7 << 1;
+        QTest::newRow("a space in front of an item is left")
+            << QByteArray("1 2 3\r\n 1 2 3\r\n") << 7 << 1;
+        QTest::newRow("a space at the end of an item is left")
+            << QByteArray("1 2 3\r\n1 2 3 \r\n") << 7 << 1;
         QTest::newRow("a tab is left") << QByteArray("1 2 3\r\n1\t2 3\r\n") << 7 << 1;
         QTest::newRow("a dot is left") << QByteArray("1 2 3\r\n1.2.3\r\n") << 7 << 1;
-        QTest::newRow("a quote is left with what follows it") << QByteArray("\"1,2,3\"\r\n1 2 3\r\n") << 0 << 0;
+        QTest::newRow("a quote is left with what follows it")
+            << QByteArray("\"1,2,3\"\r\n1 2 3\r\n") << 0 << 0;
         QTest::newRow("a sign is left") << QByteArray("1 2 3\r\n1 +2 3\r\n") << 7 << 1;
         QTest::newRow("a letter is left") << QByteArray("1 2 3\r\n1 2 x\r\n") << 7 << 1;
-        QTest::newRow("a byte above 127 is left") << QByteArray("1 2 3\r\n1 2 \xC3\xA8\r\n") << 7 << 1;
+        QTest::newRow("a byte above 127 is left")
+            << QByteArray("1 2 3\r\n1 2 \xC3\xA8\r\n") << 7 << 1;
         QTest::newRow("too few numbers are left") << QByteArray("1 2 3\r\n1 2\r\n") << 7 << 1;
         QTest::newRow("eleven numbers are left")
             << QByteArray("1 2 3\r\n1 2 3 4 5 6 7 8 9 10 11\r\n") << 7 << 1;
         QTest::newRow("an item across many sixteen-byte stretches is counted whole")
-            << QByteArray("1 2 3\r\n10 20 30 40 50 60 70 80 90 11\r\n1 2 3 4 5 6 7 8 9 10 11\r\n") << 38 << 2;
+            << QByteArray("1 2 3\r\n10 20 30 40 50 60 70 80 90 11\r\n1 2 3 4 5 6 7 8 9 10 11\r\n")
+            << 38 << 2;
         QTest::newRow("a flaw far into a long line is found")
             << QByteArray("10 20 30 40 50 60 70 80 9x\r\n") << 0 << 0;
     }
@@ -124,7 +133,8 @@ private slots:
         QFETCH(int, massimo);
         QFETCH(int, numeroMassimo);
         QFETCH(int, elementi);
-        const LimitiGioco limiti{static_cast<std::int16_t>(minimo), static_cast<std::int16_t>(massimo),
+        const LimitiGioco limiti{static_cast<std::int16_t>(minimo),
+                                 static_cast<std::int16_t>(massimo),
                                  static_cast<std::int16_t>(numeroMassimo)};
         QCOMPARE(vortilla::ElementiComuniInTesta("7\r\n99 1\r\n", limiti).elementi,
                  static_cast<std::size_t>(elementi));
@@ -134,8 +144,8 @@ private slots:
     // rich in the bytes it tells apart, for every highest number.
     void laClassificaLargaConcordaConLaScalare()
     {
-        static constexpr char alfabeto[] = {'0', '1', '9', '9', '5', ' ', ' ', '\r', '\n', ',',
-                                            '.', '\t', '"', 'x', '\x80', '\xFF', '\0'};
+        static constexpr char alfabeto[] = {'0', '1', '9',  '9', '5', ' ',    ' ',    '\r', '\n',
+                                            ',', '.', '\t', '"', 'x', '\x80', '\xFF', '\0'};
         QRandomGenerator caso(20240612);
         for (int prova = 0; prova < 20000; ++prova) {
             std::array<char, 18> byte{};
@@ -171,11 +181,15 @@ private slots:
         QTest::newRow("a bad line after common ones is reported")
             << comuni + "1 2 91\r\n" + comuni << 102 << 0;
         QTest::newRow("a bad token before too few numbers is reported as a mismatch")
-            << comuni + "1 x\r\n" << 13 << 0;
+            << comuni + "1 x\r\n"
+            << 13 << 0;
         QTest::newRow("too many numbers after common ones are reported")
-            << comuni + "1 2 3 4 5 6 7 8 9 10 11\r\n" << 100 << 0;
-        QTest::newRow("an overflow after common ones is reported") << comuni + "1 2 32768" << 6 << 0;
-        QTest::newRow("a file of empty items holds no combination") << QByteArray("\r\n,\n\r\n") << 101 << 0;
+            << comuni + "1 2 3 4 5 6 7 8 9 10 11\r\n"
+            << 100 << 0;
+        QTest::newRow("an overflow after common ones is reported")
+            << comuni + "1 2 32768" << 6 << 0;
+        QTest::newRow("a file of empty items holds no combination")
+            << QByteArray("\r\n,\n\r\n") << 101 << 0;
     }
     void leDueStradeSiPassanoLaMano()
     {

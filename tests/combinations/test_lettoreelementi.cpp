@@ -63,21 +63,38 @@ private slots:
             << QByteArray("\" \t\"\r\n") << QStringList{" \t"};
         QTest::newRow("a quote left open runs to the end of the file")
             << QByteArray("1\r\n\"2,3\r\n4") << QStringList{"1", "2,3\r\n4"};
-        QTest::newRow("a UTF-8 mark at the start is skipped")
-            << QByteArray("\xEF\xBB\xBF" "1 2\r\n") << QStringList{"1 2"};
+        QTest::newRow("a UTF-8 mark at the start is skipped") << QByteArray("\xEF\xBB\xBF"
+                                                                            "1 2\r\n")
+                                                              << QStringList{"1 2"};
         QTest::newRow("a UTF-8 mark elsewhere is part of the item")
-            << QByteArray("1\r\n\xEF\xBB\xBF" "2") << QStringList{"1", QString::fromUtf8("\xEF\xBB\xBF" "2")};
-        QTest::newRow("a file of a UTF-8 mark alone has no item") << QByteArray("\xEF\xBB\xBF") << QStringList{};
-        QTest::newRow("UTF-16 little-endian with its mark")
-            << finte::Byte("\xFF\xFE" "1\0 \0" "2\0\r\0\n\0" "3\0,\0" "4\0") << QStringList{"1 2", "3", "4"};
-        QTest::newRow("UTF-16 big-endian with its mark")
-            << finte::Byte("\xFE\xFF\0" "1\0,\0\"\0" "2\0,\0" "3\0\"") << QStringList{"1", "2,3"};
+            << QByteArray("1\r\n\xEF\xBB\xBF"
+                          "2")
+            << QStringList{"1", QString::fromUtf8("\xEF\xBB\xBF"
+                                                  "2")};
+        QTest::newRow("a file of a UTF-8 mark alone has no item")
+            << QByteArray("\xEF\xBB\xBF") << QStringList{};
+        QTest::newRow("UTF-16 little-endian with its mark") << finte::Byte("\xFF\xFE"
+                                                                           "1\0 \0"
+                                                                           "2\0\r\0\n\0"
+                                                                           "3\0,\0"
+                                                                           "4\0")
+                                                            << QStringList{"1 2", "3", "4"};
+        QTest::newRow("UTF-16 big-endian with its mark") << finte::Byte("\xFE\xFF\0"
+                                                                        "1\0,\0\"\0"
+                                                                        "2\0,\0"
+                                                                        "3\0\"")
+                                                         << QStringList{"1", "2,3"};
         QTest::newRow("UTF-16 characters beyond ASCII become UTF-8")
             << finte::Byte("\xFF\xFE\xE0\0 \0=\xD8\0\xDE")
             << QStringList{QString::fromUtf8("\xC3\xA0 \xF0\x9F\x98\x80")};
         QTest::newRow("a broken UTF-16 surrogate or odd byte becomes a replacement character")
-            << finte::Byte("\xFF\xFE" "1\0\x00\xD8" "2\0,\0" "7")
-            << QStringList{QString::fromUtf8("1\xEF\xBF\xBD" "2"), QString::fromUtf8("\xEF\xBF\xBD")};
+            << finte::Byte("\xFF\xFE"
+                           "1\0\x00\xD8"
+                           "2\0,\0"
+                           "7")
+            << QStringList{QString::fromUtf8("1\xEF\xBF\xBD"
+                                             "2"),
+                           QString::fromUtf8("\xEF\xBF\xBD")};
     }
     void divideInElementi()
     {
@@ -115,7 +132,8 @@ private slots:
 
     void ilFileRestaApertoSoloMentreSiLegge()
     {
-        const std::string percorso = finte::ScriviFile(cartella_, "aperto.txt", "1 2 3\r\n4 5 6\r\n");
+        const std::string percorso =
+            finte::ScriviFile(cartella_, "aperto.txt", "1 2 3\r\n4 5 6\r\n");
         vortilla::FileAperti registro;
         {
             LettoreElementi lettore(percorso, registro);
@@ -128,15 +146,15 @@ private slots:
     // "bad file number" rather than read a descriptor that may be reused.
     void unFileChiusoDaUnGestoreNonSiLeggePiu()
     {
-        const std::string percorso = finte::ScriviFile(cartella_, "chiuso.txt", "1 2 3\r\n4 5 6\r\n");
+        const std::string percorso =
+            finte::ScriviFile(cartella_, "chiuso.txt", "1 2 3\r\n4 5 6\r\n");
         vortilla::FileAperti registro;
         LettoreElementi lettore(percorso, registro, 4);
         std::string_view elemento;
         QVERIFY(lettore.Prossimo(elemento));
         registro.ChiudiTutti();
         try {
-            while (lettore.Prossimo(elemento)) {
-            }
+            while (lettore.Prossimo(elemento)) {}
             QFAIL("the reader went on after its file was closed");
         } catch (const vortilla::ErroreNumerato& errore) {
             QCOMPARE(errore.numero(), 52);

@@ -45,7 +45,10 @@ std::string SeiPassi(std::string s)
     return s;
 }
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Q(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 } // namespace
 
@@ -60,15 +63,20 @@ private slots:
         QTest::newRow("dots become spaces") << QByteArray("1.2.3") << QByteArray("1 2 3");
         QTest::newRow("colons become spaces") << QByteArray("1:2:3") << QByteArray("1 2 3");
         QTest::newRow("single tabs become spaces") << QByteArray("1\t2\t3") << QByteArray("1 2 3");
-        QTest::newRow("commas inside a quoted item become spaces") << QByteArray("1,2,3") << QByteArray("1 2 3");
+        QTest::newRow("commas inside a quoted item become spaces")
+            << QByteArray("1,2,3") << QByteArray("1 2 3");
         QTest::newRow("two spaces become one") << QByteArray("1  2  3") << QByteArray("1 2 3");
         QTest::newRow("three spaces leave two") << QByteArray("1   2") << QByteArray("1  2");
-        QTest::newRow("a dot between spaces leaves two") << QByteArray("1 . 2") << QByteArray("1  2");
-        QTest::newRow("five separators leave three spaces") << QByteArray("1 ,.:\t2") << QByteArray("1   2");
-        QTest::newRow("separators at both ends disappear") << QByteArray(" \t.1 2 3.: \r") << QByteArray("1 2 3");
+        QTest::newRow("a dot between spaces leaves two")
+            << QByteArray("1 . 2") << QByteArray("1  2");
+        QTest::newRow("five separators leave three spaces")
+            << QByteArray("1 ,.:\t2") << QByteArray("1   2");
+        QTest::newRow("separators at both ends disappear")
+            << QByteArray(" \t.1 2 3.: \r") << QByteArray("1 2 3");
         QTest::newRow("a leading zero is kept") << QByteArray("05 10 90") << QByteArray("05 10 90");
         QTest::newRow("a LF is not a separator") << QByteArray("1\n2") << QByteArray("1\n2");
-        QTest::newRow("an item of separators only becomes empty") << QByteArray(".:,") << QByteArray();
+        QTest::newRow("an item of separators only becomes empty")
+            << QByteArray(".:,") << QByteArray();
         QTest::newRow("a line already normal is unchanged")
             << QByteArray("12 34 56 78 90 11 22 33 44") << QByteArray("12 34 56 78 90 11 22 33 44");
         QTest::newRow("two spaces in a row past the first sixteen bytes are found")
@@ -109,8 +117,10 @@ private slots:
         QTest::addColumn<QStringList>("token");
 
         QTest::newRow("an empty line has no token") << QByteArray() << QStringList{};
-        QTest::newRow("single spaces separate tokens") << QByteArray("1 22 3") << QStringList{"1", "22", "3"};
-        QTest::newRow("two spaces leave an empty token") << QByteArray("1  2") << QStringList{"1", "", "2"};
+        QTest::newRow("single spaces separate tokens")
+            << QByteArray("1 22 3") << QStringList{"1", "22", "3"};
+        QTest::newRow("two spaces leave an empty token")
+            << QByteArray("1  2") << QStringList{"1", "", "2"};
     }
     void divideInToken()
     {
@@ -135,8 +145,10 @@ private slots:
         QTest::newRow("a sign alone is a mismatch") << QByteArray("1 - 3") << 13;
         QTest::newRow("the lowest 16-bit number is out of the game, not an overflow")
             << QByteArray("1 2 -32768") << 102;
-        QTest::newRow("one below the lowest 16-bit number overflows") << QByteArray("1 2 -32769") << 6;
-        QTest::newRow("a three-digit token with leading zeros is read whole") << QByteArray("001 002 090") << 0;
+        QTest::newRow("one below the lowest 16-bit number overflows")
+            << QByteArray("1 2 -32769") << 6;
+        QTest::newRow("a three-digit token with leading zeros is read whole")
+            << QByteArray("001 002 090") << 0;
         QTest::newRow("a two-digit zero is out of the game") << QByteArray("00 1 2") << 102;
     }
     void controllaUnaRiga()

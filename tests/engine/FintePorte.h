@@ -50,7 +50,10 @@ inline QString Punti(int punti, Colore sfondo, const QString& testo)
 {
     return QString("punti %1 '%2' su %3").arg(punti).arg(testo, NomeColore(sfondo));
 }
-inline QString PuntiTot(int punti, const QString& testo) { return QString("puntitot %1 '%2'").arg(punti).arg(testo); }
+inline QString PuntiTot(int punti, const QString& testo)
+{
+    return QString("puntitot %1 '%2'").arg(punti).arg(testo);
+}
 inline QString Attendi(int ms) { return QString("attendi %1").arg(ms); }
 inline QString Messaggio(const QString& testo, const QString& pulsanti)
 {
@@ -66,11 +69,26 @@ struct Cella {
 // Logs every call and keeps what the board shows.
 class Tabellone : public vortilla::VistaTabellone {
 public:
-    explicit Tabellone(QStringList& registro) : registro_(registro) { punti.fill({colori::Bianco, "0"}); puntiTot.fill("0"); }
+    explicit Tabellone(QStringList& registro) : registro_(registro)
+    {
+        punti.fill({colori::Bianco, "0"});
+        puntiTot.fill("0");
+    }
 
-    void MostraTry(bool v) override { registro_ << Try(v); tryVisibile = v; }
-    void ScriviTentativi(const std::string& t) override { registro_ << Tentativi(QString::fromStdString(t)); tentativi = t; }
-    void ScriviCatturate(const std::string& t) override { registro_ << "catturate '" + QString::fromStdString(t) + "'"; }
+    void MostraTry(bool v) override
+    {
+        registro_ << Try(v);
+        tryVisibile = v;
+    }
+    void ScriviTentativi(const std::string& t) override
+    {
+        registro_ << Tentativi(QString::fromStdString(t));
+        tentativi = t;
+    }
+    void ScriviCatturate(const std::string& t) override
+    {
+        registro_ << "catturate '" + QString::fromStdString(t) + "'";
+    }
     void ColoraPalla(std::int16_t n, Colore sfondo, Colore testo) override
     {
         registro_ << Palla(n, sfondo, testo);
@@ -109,7 +127,11 @@ private:
 class Pausa : public vortilla::Pausa {
 public:
     explicit Pausa(QStringList& registro) : registro_(registro) {}
-    void Attendi(int ms) override { registro_ << finte::Attendi(ms); durate.push_back(ms); }
+    void Attendi(int ms) override
+    {
+        registro_ << finte::Attendi(ms);
+        durate.push_back(ms);
+    }
     std::vector<int> durate;
 
 private:
@@ -126,11 +148,15 @@ public:
 // would (0: closed without a button).
 class FinestraMessaggio : public vortilla::FinestraMessaggio {
 public:
-    FinestraMessaggio(QStringList& registro, vortilla::CanaleDialogo& canale) : registro_(registro), canale_(canale) {}
+    FinestraMessaggio(QStringList& registro, vortilla::CanaleDialogo& canale)
+        : registro_(registro), canale_(canale)
+    {
+    }
     void ApriModale() override
     {
         canale_.Risposta = 0;
-        registro_ << Messaggio(QString::fromStdString(canale_.TestoMessaggio), QString::fromStdString(canale_.Pulsanti));
+        registro_ << Messaggio(QString::fromStdString(canale_.TestoMessaggio),
+                               QString::fromStdString(canale_.Pulsanti));
         canale_.Risposta = risposta;
     }
     std::int16_t risposta = 1;

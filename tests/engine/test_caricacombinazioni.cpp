@@ -3,8 +3,8 @@
 
 #include "combinations/FinteFinestre.h"
 
-#include "engine/CaricaCombinazioni.h"
 #include "combinations/VerificaFile.h"
+#include "engine/CaricaCombinazioni.h"
 #include "errors/MessaggioErrore.h"
 
 #include <QTest>
@@ -60,21 +60,31 @@ private slots:
         QTest::addColumn<QStringList>("righe");
 
         QTest::newRow("three lines in file order")
-            << QByteArray("1 2 3\r\n10 20 30 40\r\n90 89 88\r\n") << QStringList{"1 2 3", "10 20 30 40", "90 89 88"};
+            << QByteArray("1 2 3\r\n10 20 30 40\r\n90 89 88\r\n")
+            << QStringList{"1 2 3", "10 20 30 40", "90 89 88"};
         QTest::newRow("separators become single spaces")
             << QByteArray(" 1.2.3 \r\n4:5:6\r\n7\t8\t9\r\n10  11  12.\r\n")
             << QStringList{"1 2 3", "4 5 6", "7 8 9", "10 11 12"};
-        QTest::newRow("a leading zero is stored as written") << QByteArray("05 10 90\r\n") << QStringList{"05 10 90"};
+        QTest::newRow("a leading zero is stored as written")
+            << QByteArray("05 10 90\r\n") << QStringList{"05 10 90"};
         QTest::newRow("a quoted line with commas is one combination")
             << QByteArray("\"1,2,3\"\r\n\"4, 5, 6\"") << QStringList{"1 2 3", "4 5 6"};
         QTest::newRow("blank lines and empty items are not combinations")
             << QByteArray("\r\n1 2 3,\r\n\t\r\n,,4 5 6\n\n") << QStringList{"1 2 3", "4 5 6"};
-        QTest::newRow("a UTF-16 file loads by its characters")
-            << finte::Byte("\xFF\xFE" "1\0 \0" "2\0 \0" "3\0\r\0\n\0") << QStringList{"1 2 3"};
-        QTest::newRow("a UTF-8 mark is not part of the first line")
-            << QByteArray("\xEF\xBB\xBF" "7 8 9") << QStringList{"7 8 9"};
+        QTest::newRow("a UTF-16 file loads by its characters") << finte::Byte("\xFF\xFE"
+                                                                              "1\0 \0"
+                                                                              "2\0 \0"
+                                                                              "3\0\r\0\n\0")
+                                                               << QStringList{"1 2 3"};
+        QTest::newRow("a UTF-8 mark is not part of the first line") << QByteArray("\xEF\xBB\xBF"
+                                                                                  "7 8 9")
+                                                                    << QStringList{"7 8 9"};
         QTest::newRow("a UTF-16 big-endian file loads by its characters")
-            << finte::Byte("\xFE\xFF\0" "1\0 \0" "2\0 \0" "3\0\r\0\n") << QStringList{"1 2 3"};
+            << finte::Byte("\xFE\xFF\0"
+                           "1\0 \0"
+                           "2\0 \0"
+                           "3\0\r\0\n")
+            << QStringList{"1 2 3"};
         QTest::newRow("signs and leading zeros are kept as written")
             << QByteArray("+05 010 90\r\n") << QStringList{"+05 010 90"};
         QTest::newRow("ten numbers, repeats included, are a combination")
@@ -153,7 +163,8 @@ private slots:
     {
         finte::FinestraMessaggio finestra(dati_);
         finte::VistaTabellone vista;
-        CaricaCombinazioni((cartella_.path() + "/nessuno.txt").toStdString(), dati_, finestra, vista);
+        CaricaCombinazioni((cartella_.path() + "/nessuno.txt").toStdString(), dati_, finestra,
+                           vista);
         QCOMPARE(finestra.Testi(), QStringList({Messaggio(53), "Da Ambi a Decine ..!"}));
         QCOMPARE(dati_.Stato.NumCombinazioni, std::int16_t{0});
     }
@@ -176,11 +187,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("cambiato");
         QTest::addColumn<int>("errore");
-        QTest::newRow("a line grew past ten numbers") << QByteArray("1 2 3\r\n1 2 3 4 5 6 7 8 9 10 11\r\n") << 100;
+        QTest::newRow("a line grew past ten numbers")
+            << QByteArray("1 2 3\r\n1 2 3 4 5 6 7 8 9 10 11\r\n") << 100;
         QTest::newRow("a number went out of the game") << QByteArray("1 2 3\r\n0 4 5\r\n") << 102;
         QTest::newRow("a letter crept in") << QByteArray("1 2 3\r\n4 b 5\r\n") << 13;
         QTest::newRow("the file was emptied") << QByteArray() << 101;
-        QTest::newRow("a bad line was added after the kept 500") << finte::RigheValide(550) + "1 2" << 100;
+        QTest::newRow("a bad line was added after the kept 500")
+            << finte::RigheValide(550) + "1 2" << 100;
     }
     void laSecondaLetturaNonConservaUnaRigaCambiataDopoIlControllo()
     {

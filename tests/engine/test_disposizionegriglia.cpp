@@ -99,7 +99,7 @@ private slots:
         palle.registro.clear();
         DisponiAvanti(1, 5, 2, 0, 0, false, false, false, palle, tab);
         const std::vector<std::string> attesi = {"sposta 1", "sposta 2", "sposta 3", "crea 4",
-                                                 "sposta 4", "crea 5", "sposta 5"};
+                                                 "sposta 4", "crea 5",   "sposta 5"};
         QCOMPARE(palle.registro, attesi);
         QCOMPARE(palle.elementi.at(3).top, 300 + 645); // third element opens the second row
         QCOMPARE(palle.elementi.at(3).left, 180);
@@ -126,7 +126,8 @@ private slots:
         QFETCH(QList<int>, topAttesi);
         ArrayFinto palle(1, Palla());
         std::int16_t tab = 0;
-        DisponiAvanti(1, 3, static_cast<std::int16_t>(perRiga), 10, 10, false, false, false, palle, tab);
+        DisponiAvanti(1, 3, static_cast<std::int16_t>(perRiga), 10, 10, false, false, false, palle,
+                      tab);
         for (int k = 1; k <= 3; ++k) {
             QCOMPARE(palle.elementi.at(static_cast<std::int16_t>(k)).left, leftAttesi[k - 1]);
             QCOMPARE(palle.elementi.at(static_cast<std::int16_t>(k)).top, topAttesi[k - 1]);
@@ -138,7 +139,7 @@ private slots:
         ArrayFinto palle(1, Palla());
         std::int16_t tab = 0;
         DisponiAvanti(1, 4, 10, 0, 0, false, false, false, palle, tab);
-        palle.elementi.at(2).width = 100;  // narrow
+        palle.elementi.at(2).width = 100;   // narrow
         palle.elementi.at(2).height = 5000; // tall: must not push the next row down
         DisponiAvanti(1, 4, 3, 20, 40, false, false, false, palle, tab);
         QCOMPARE(palle.elementi.at(2).left, 180 + 705 + 20);
@@ -170,8 +171,7 @@ private slots:
             << true << 32765 << 32767 << 0 << 32767;
         QTest::newRow("the index steps below -32768 after the last element")
             << false << -32766 << -32768 << 0 << -32768;
-        QTest::newRow("the tab counter cannot pass 32767")
-            << true << 1 << 3 << 32766 << 1;
+        QTest::newRow("the tab counter cannot pass 32767") << true << 1 << 3 << 32766 << 1;
     }
     void superareIlLimiteA16BitDaErrore6()
     {

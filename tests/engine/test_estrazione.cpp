@@ -18,7 +18,7 @@ namespace {
 bool StessiContatori(const StatoSimulazione& a, const StatoSimulazione& b)
 {
     return a.Tentativi == b.Tentativi && a.VinciteTotali == b.VinciteTotali
-        && a.Combinazioni == b.Combinazioni && a.NumCombinazioni == b.NumCombinazioni;
+           && a.Combinazioni == b.Combinazioni && a.NumCombinazioni == b.NumCombinazioni;
 }
 
 const Cella Azzerata{colori::SfondoFinestra, "0 "};
@@ -134,7 +134,8 @@ private slots:
         b.dati.Stato.VinciteTotali[2] = 7;
         const StatoSimulazione prima = b.dati.Stato;
         b.Estrai();
-        QCOMPARE(b.registro, QStringList{Messaggio("Nessuna combinazione in memoria ..!|Caricare un file.", "OK")});
+        QCOMPARE(b.registro, QStringList{Messaggio(
+                                 "Nessuna combinazione in memoria ..!|Caricare un file.", "OK")});
         QVERIFY(StessiContatori(b.dati.Stato, prima));
     }
 
@@ -157,10 +158,12 @@ private slots:
         b.Carica(std::vector<std::string>(static_cast<std::size_t>(righe), "1 2 3"));
         b.dati.Stato.Tentativi = static_cast<std::int16_t>(tentativi);
         b.dati.Stato.VinciteTotali[0] = static_cast<std::int16_t>(totaleZero);
-        b.copione.Estrai({80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79});
+        b.copione.Estrai(
+            {80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79});
         const StatoSimulazione prima = b.dati.Stato;
         b.Estrai();
-        QCOMPARE(b.registro, QStringList{Messaggio("Overflow ..!|Premere RESET per azzerare i contatori.", "OK")});
+        QCOMPARE(b.registro, QStringList{Messaggio(
+                                 "Overflow ..!|Premere RESET per azzerare i contatori.", "OK")});
         QVERIFY(StessiContatori(b.dati.Stato, prima));
     }
 
@@ -170,7 +173,8 @@ private slots:
         b.Carica({"1 2 3"});
         b.dati.Stato.Tentativi = 32766;
         b.dati.Stato.VinciteTotali[0] = 32766;
-        b.copione.Estrai({80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79});
+        b.copione.Estrai(
+            {80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79});
         b.Estrai();
         QCOMPARE(b.tabellone.tentativi, std::string("32,767"));
         QCOMPARE(b.tabellone.puntiTot[0], std::string("32767 "));

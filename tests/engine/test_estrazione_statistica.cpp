@@ -143,9 +143,10 @@ private slots:
         std::vector<double> attesi;
         std::vector<double> osservati;
         for (int k = 0; k <= 10; ++k) {
-            const double probabilita = k <= numeriEstratti
-                ? Binomiale(10, k) * Binomiale(Numeri - 10, numeriEstratti - k) / Binomiale(Numeri, numeriEstratti)
-                : 0.0;
+            const double probabilita =
+                k <= numeriEstratti ? Binomiale(10, k) * Binomiale(Numeri - 10, numeriEstratti - k)
+                                          / Binomiale(Numeri, numeriEstratti)
+                                    : 0.0;
             attesi.push_back(Estrazioni * probabilita);
             osservati.push_back(punti[static_cast<std::size_t>(k)]);
         }

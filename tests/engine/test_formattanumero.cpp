@@ -36,7 +36,9 @@ private slots:
         QFETCH(int, valore);
         QFETCH(QString, atteso);
         const std::string separatore = lingua.groupSeparator().toStdString();
-        QCOMPARE(QString::fromStdString(FormattaNumero(static_cast<std::int16_t>(valore), separatore)), atteso);
+        QCOMPARE(
+            QString::fromStdString(FormattaNumero(static_cast<std::int16_t>(valore), separatore)),
+            atteso);
     }
 };
 

@@ -57,9 +57,13 @@ private slots:
         MostraInformazioni(canale, info);
         QCOMPARE(info.aperture, 2);
         const QStringList righe = QString::fromStdString(canale.TestoInfo).split(QLatin1Char('|'));
-        const QStringList attese = {"Simulazione VORTILLA:", "", "1) - Caricare file da controllare",
-                                    "2) - Dalle Terzine alle Decine", "3) - Max. 500 combinazioni",
-                                    "4) - Procedere con le estrazioni desiderate", ""};
+        const QStringList attese = {"Simulazione VORTILLA:",
+                                    "",
+                                    "1) - Caricare file da controllare",
+                                    "2) - Dalle Terzine alle Decine",
+                                    "3) - Max. 500 combinazioni",
+                                    "4) - Procedere con le estrazioni desiderate",
+                                    ""};
         QCOMPARE(righe, attese);
     }
 };

@@ -31,7 +31,8 @@ private slots:
         QTest::addColumn<QString>("riga");
         QTest::addColumn<int>("punti");
         // Drawn: 1 2 5 7 10 20 30 40 50 60 70 80 90
-        QTest::newRow("a number written with a leading zero counts as that number") << "07 12 89" << 1;
+        QTest::newRow("a number written with a leading zero counts as that number")
+            << "07 12 89" << 1;
         QTest::newRow("a drawn number written three times counts three times") << "5 5 5" << 3;
         QTest::newRow("a repeated number that was not drawn counts nothing") << "6 6 6" << 0;
         QTest::newRow("spaces around the line are ignored") << "  1 2 3  " << 2;

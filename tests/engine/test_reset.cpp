@@ -13,8 +13,8 @@ using vortilla::StatoSimulazione;
 
 namespace {
 
-const QString Conferma = Messaggio("Con questa operazione,|i dati finora accumulati|verranno resettati ..!",
-                                   "Resetta,Rinuncia");
+const QString Conferma = Messaggio(
+    "Con questa operazione,|i dati finora accumulati|verranno resettati ..!", "Resetta,Rinuncia");
 
 // A board after two draws: counter 2, both columns and the balls in use.
 void DueEstrazioni(Banco& b)

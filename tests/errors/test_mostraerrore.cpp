@@ -23,7 +23,9 @@ namespace {
 class FinestraSpia : public vortilla::FinestraMessaggio {
 public:
     FinestraSpia(vortilla::DatiProgramma& dati, std::vector<int> osservati)
-        : dati_(dati), osservati_(std::move(osservati)) {}
+        : dati_(dati), osservati_(std::move(osservati))
+    {
+    }
 
     void ApriModale() override
     {
@@ -79,9 +81,10 @@ private slots:
             << 102 << "Il file contiene numeri 0|oppure superiori al 90 ..!";
         QTest::newRow("5, which has no message of its own") << 5 << "Si è verificato l' errore: 5";
         QTest::newRow("0, which no handler reports") << 0 << "Si è verificato l' errore: 0";
-        QTest::newRow("a negative number keeps its sign") << -13 << "Si è verificato l' errore: -13";
-        QTest::newRow("the lowest 32-bit number") << std::numeric_limits<int>::min()
-                                                   << "Si è verificato l' errore: -2147483648";
+        QTest::newRow("a negative number keeps its sign")
+            << -13 << "Si è verificato l' errore: -13";
+        QTest::newRow("the lowest 32-bit number")
+            << std::numeric_limits<int>::min() << "Si è verificato l' errore: -2147483648";
         QTest::newRow("a number just past a listed one") << 103 << "Si è verificato l' errore: 103";
     }
     void mostraIlMessaggioDelNumero()

@@ -67,7 +67,8 @@ private slots:
     {
         for (const char* nome : {"logo", "tryagain", "banner_messaggio", "info", "cartella"}) {
             const QString percorso = QStringLiteral(":/%1.png").arg(QLatin1String(nome));
-            const QPixmap semplice = PixmapRisorsa(percorso, 1), doppia = PixmapRisorsa(percorso, 2);
+            const QPixmap semplice = PixmapRisorsa(percorso, 1),
+                          doppia = PixmapRisorsa(percorso, 2);
             QCOMPARE(semplice.devicePixelRatio(), 1.0);
             QCOMPARE(doppia.devicePixelRatio(), 2.0);
             QCOMPARE(doppia.deviceIndependentSize(), QSizeF(semplice.size()));

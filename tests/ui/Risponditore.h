@@ -41,7 +41,8 @@ public:
     static QString TestoMessaggio(QWidget* dialogo)
     {
         auto* etichetta = dialogo->findChild<QLabel*>(QStringLiteral("lblMessage"));
-        return etichetta ? etichetta->text().replace(QLatin1Char('\n'), QLatin1Char('|')) : QString();
+        return etichetta ? etichetta->text().replace(QLatin1Char('\n'), QLatin1Char('|'))
+                         : QString();
     }
     // Presses the button with this caption.
     static Azione Premi(const QString& didascalia, QStringList* testi = nullptr)

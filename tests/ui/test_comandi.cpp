@@ -57,7 +57,8 @@ class TestComandi : public QObject {
     {
         int quante = 0;
         for (int k = 1; k <= 90; ++k)
-            quante += C(QStringLiteral("lblBall_%1").arg(k))->palette().color(QPalette::Window) == colore;
+            quante +=
+                C(QStringLiteral("lblBall_%1").arg(k))->palette().color(QPalette::Window) == colore;
         return quante;
     }
     int SommaColonna(const QString& array)
@@ -170,7 +171,9 @@ private slots:
         QStringList testi;
         r.Poi(Risponditore::Premi("Rinuncia", &testi));
         Clicca("cmdReset");
-        QCOMPARE(testi, QStringList{"Con questa operazione,|i dati finora accumulati|verranno resettati ..!"});
+        QCOMPARE(
+            testi,
+            QStringList{"Con questa operazione,|i dati finora accumulati|verranno resettati ..!"});
         QCOMPARE(Testo("lblTentativi"), QStringLiteral("2"));
         QCOMPARE(SommaColonna("lblPuntiTot"), 4);
 
@@ -182,7 +185,8 @@ private slots:
         for (int p = 0; p <= 10; ++p) {
             QCOMPARE(Testo(QStringLiteral("lblPunti_%1").arg(p)), QStringLiteral("0 "));
             QCOMPARE(Testo(QStringLiteral("lblPuntiTot_%1").arg(p)), QStringLiteral("0 "));
-            QCOMPARE(C(QStringLiteral("lblPunti_%1").arg(p))->palette().color(QPalette::Window), sfondo);
+            QCOMPARE(C(QStringLiteral("lblPunti_%1").arg(p))->palette().color(QPalette::Window),
+                     sfondo);
         }
         QCOMPARE(PalleColorate(Arancio), accese);
         QVERIFY(C<QRadioButton>("opscelta_0")->isChecked());
@@ -212,8 +216,8 @@ private slots:
         QTest::newRow("Shift+F10 on ESTRAZIONE") << "cmdEstrai" << int(Qt::ShiftModifier);
         QTest::newRow("Ctrl+F10 on RESET") << "cmdReset" << int(Qt::ControlModifier);
         QTest::newRow("Alt+F10 on an option") << "opscelta_0" << int(Qt::AltModifier);
-        QTest::newRow("Ctrl+Shift+F10 on the other option") << "opscelta_1"
-                                                             << int(Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Shift+F10 on the other option")
+            << "opscelta_1" << int(Qt::ControlModifier | Qt::ShiftModifier);
     }
     void f10ApreLeIstruzioniDaOgniControllo()
     {
@@ -229,7 +233,8 @@ private slots:
             testo = dialogo->findChild<QLabel*>(QStringLiteral("lblInfo"))->text();
             Risponditore::Premi("OK")(dialogo);
         });
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10, Qt::KeyboardModifiers(modificatori));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10,
+                        Qt::KeyboardModifiers(modificatori));
         QVERIFY(r.TuttiRisposti());
         QCOMPARE(r.finestre, QStringList{"frmInfo"});
         QVERIFY(testo.startsWith(QStringLiteral("Simulazione VORTILLA:\n\n1) - Caricare")));
@@ -339,7 +344,8 @@ private slots:
             }
         } spia;
         spia.registro = &chiusure;
-        for (QWidget* w : {static_cast<QWidget*>(&prima), &seconda, static_cast<QWidget*>(finestra)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(&prima), &seconda, static_cast<QWidget*>(finestra)})
             w->installEventFilter(&spia);
         prima.show();
         seconda.show();
@@ -361,7 +367,8 @@ private slots:
         QCOMPARE(dialogo.value(0), QStringLiteral("Open"));
         QCOMPARE(dialogo.value(1), QStringLiteral("Sistemi (*.txt)"));
         QCOMPARE(dialogo.value(2), QStringLiteral("Sistemi (*.txt)"));
-        QCOMPARE(dialogo.value(3) + "/", QCoreApplication::applicationDirPath() + "/Shared/Costruzioni/");
+        QCOMPARE(dialogo.value(3) + "/",
+                 QCoreApplication::applicationDirPath() + "/Shared/Costruzioni/");
         // The chooser carries the program's icon.
         QCOMPARE(dialogo.value(4), QString::number(finestra->windowIcon().cacheKey()));
         QCOMPARE(Testo("lblCatturate"), QStringLiteral("3"));
@@ -375,11 +382,14 @@ private slots:
         const QString percorso = ScriviFile("virgole.txt", "1,2,3\r\n");
         Risponditore r;
         QStringList testi;
-        r.Poi(ScegliFile(percorso)).Poi(Risponditore::Premi("OK", &testi)).Poi(Risponditore::Premi("OK", &testi));
+        r.Poi(ScegliFile(percorso))
+            .Poi(Risponditore::Premi("OK", &testi))
+            .Poi(Risponditore::Premi("OK", &testi));
         Clicca("cmdOpen");
         QVERIFY(r.TuttiRisposti());
-        QCOMPARE(testi, (QStringList{"La lunghezza delle combinazioni|non è conforme al tipo di gioco ..!",
-                                     "Da Ambi a Decine ..!"}));
+        QCOMPARE(testi,
+                 (QStringList{"La lunghezza delle combinazioni|non è conforme al tipo di gioco ..!",
+                              "Da Ambi a Decine ..!"}));
         QCOMPARE(programma->Dati().Stato.Combinazioni, std::vector<std::string>{"1 2 3"});
         QCOMPARE(Testo("lblCatturate"), QStringLiteral("1"));
     }

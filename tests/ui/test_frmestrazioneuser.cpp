@@ -82,10 +82,13 @@ private slots:
         QTest::newRow("cmdReset") << "cmdReset" << QRect(180, 180, 1335, 735);
         QTest::newRow("the first ball") << "lblBall_1" << QRect(180, 300, 705, 645);
         QTest::newRow("ball 17") << "lblBall_17" << QRect(180 + 801 * 6, 300 + 741, 705, 645);
-        QTest::newRow("the last ball") << "lblBall_90" << QRect(180 + 801 * 9, 300 + 741 * 8, 705, 645);
+        QTest::newRow("the last ball")
+            << "lblBall_90" << QRect(180 + 801 * 9, 300 + 741 * 8, 705, 645);
         QTest::newRow("per-draw caption 10 on top") << "lblNumero_10" << QRect(150, 270, 645, 315);
-        QTest::newRow("per-draw count 0 at the bottom") << "lblPunti_0" << QRect(1050, 3720, 765, 315);
-        QTest::newRow("cumulative caption 3") << "lblNumTot_3" << QRect(330, 270 + 345 * 7, 645, 315);
+        QTest::newRow("per-draw count 0 at the bottom")
+            << "lblPunti_0" << QRect(1050, 3720, 765, 315);
+        QTest::newRow("cumulative caption 3")
+            << "lblNumTot_3" << QRect(330, 270 + 345 * 7, 645, 315);
         QTest::newRow("cumulative count 0") << "lblPuntiTot_0" << QRect(1230, 3720, 765, 315);
     }
     void iControlliStannoDoveProgettati()
@@ -134,9 +137,11 @@ private slots:
         QCOMPARE(apri->toolTip(), QStringLiteral("Carica un File"));
         QCOMPARE(apri->accessibleName(), QStringLiteral("Carica un File"));
         QCOMPARE(Controllo<QPushButton>("cmdEstrai")->text(), QStringLiteral("ESTRAZIONE"));
-        QCOMPARE(Controllo<QPushButton>("cmdEstrai")->toolTip(), QStringLiteral("Effettua estrazione"));
+        QCOMPARE(Controllo<QPushButton>("cmdEstrai")->toolTip(),
+                 QStringLiteral("Effettua estrazione"));
         QCOMPARE(Controllo<QPushButton>("cmdReset")->text(), QStringLiteral("RESET"));
-        QCOMPARE(Controllo<QPushButton>("cmdReset")->toolTip(), QStringLiteral("Resetta i contatori Vincite"));
+        QCOMPARE(Controllo<QPushButton>("cmdReset")->toolTip(),
+                 QStringLiteral("Resetta i contatori Vincite"));
         QVERIFY(!Controllo("imLogo")->accessibleName().isEmpty());
         QVERIFY(!Controllo("imgtry")->accessibleName().isEmpty());
     }

@@ -48,9 +48,11 @@ private slots:
         QTest::addColumn<QString>("mostrato");
         QTest::newRow("the F10 instructions are seven lines, the second and last empty")
             << QString::fromStdString(IstruzioniF10) << 3895 << 3415 << 1785 << 2790
-            << "Simulazione VORTILLA:\n\n1) - Caricare file da controllare\n2) - Dalle Terzine alle Decine\n"
+            << "Simulazione VORTILLA:\n\n1) - Caricare file da controllare\n2) - Dalle Terzine "
+               "alle Decine\n"
                "3) - Max. 500 combinazioni\n4) - Procedere con le estrazioni desiderate\n";
-        QTest::newRow("a text without bars is one line") << "Riga" << 2485 << 2005 << 255 << 1380 << "Riga";
+        QTest::newRow("a text without bars is one line")
+            << "Riga" << 2485 << 2005 << 255 << 1380 << "Riga";
         QTest::newRow("an empty text has no line at all") << "" << 2250 << 1770 << 0 << 1145 << "";
     }
     void lAltezzaSegueIlNumeroDiRighe()
@@ -81,7 +83,8 @@ private slots:
         FrmInfo dialogo(canale);
         QCOMPARE(dialogo.objectName(), QStringLiteral("frmInfo"));
         QCOMPARE(dialogo.windowTitle(), QStringLiteral("SimulazioneVortilla® - Informazione"));
-        QVERIFY(!(dialogo.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(!(dialogo.windowFlags()
+                  & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(dialogo.windowModality(), Qt::ApplicationModal);
     }
 
@@ -99,7 +102,8 @@ private slots:
             QCOMPARE(cornice->childAt(pulsante.center()), ok);
             QCOMPARE(cornice->childAt(nellaStriscia), ok);
             connect(ok, &QPushButton::clicked, [&] { premuto = true; });
-            QTest::mouseClick(dialogo->windowHandle(), Qt::LeftButton, {}, cornice->mapTo(dialogo, nellaStriscia));
+            QTest::mouseClick(dialogo->windowHandle(), Qt::LeftButton, {},
+                              cornice->mapTo(dialogo, nellaStriscia));
         });
         InfoQt(canale).ApriModale();
         QVERIFY(premuto);
@@ -135,7 +139,8 @@ private slots:
     void riapertoSiRidisponeDaCapo()
     {
         canale.TestoInfo = IstruzioniF10;
-        QuandoAperto([](QDialog* dialogo) { dialogo->findChild<QPushButton*>("cmdInfo")->click(); });
+        QuandoAperto(
+            [](QDialog* dialogo) { dialogo->findChild<QPushButton*>("cmdInfo")->click(); });
         InfoQt(canale).ApriModale();
 
         canale.TestoInfo = "Una riga";

@@ -25,7 +25,8 @@ QRect Twips(const QWidget* w)
 QList<QPushButton*> Pulsanti(const QWidget* dialogo)
 {
     QList<QPushButton*> trovati;
-    for (int k = 1; auto* p = dialogo->findChild<QPushButton*>(QStringLiteral("cmdPulsante_%1").arg(k)); ++k)
+    for (int k = 1;
+         auto* p = dialogo->findChild<QPushButton*>(QStringLiteral("cmdPulsante_%1").arg(k)); ++k)
         trovati << p;
     return trovati;
 }
@@ -70,11 +71,14 @@ private slots:
             << "Confermi uscita dal programma?" << 2725 << 2275 << 275 << 1675
             << "Confermi uscita dal programma?";
         QTest::newRow("the reset question is three lines")
-            << "Con questa operazione,|i dati finora accumulati|verranno resettati ..!" << 3275 << 2825
-            << 825 << 2225 << "Con questa operazione,\ni dati finora accumulati\nverranno resettati ..!";
+            << "Con questa operazione,|i dati finora accumulati|verranno resettati ..!" << 3275
+            << 2825 << 825 << 2225
+            << "Con questa operazione,\ni dati finora accumulati\nverranno resettati ..!";
         QTest::newRow("an empty text has no line at all") << "" << 2450 << 2000 << 0 << 1400 << "";
-        QTest::newRow("two adjacent bars hold an empty line") << "a||b" << 3275 << 2825 << 825 << 2225 << "a\n\nb";
-        QTest::newRow("a bar at the end adds an empty last line") << "a|" << 3000 << 2550 << 550 << 1950 << "a\n";
+        QTest::newRow("two adjacent bars hold an empty line")
+            << "a||b" << 3275 << 2825 << 825 << 2225 << "a\n\nb";
+        QTest::newRow("a bar at the end adds an empty last line")
+            << "a|" << 3000 << 2550 << 550 << 1950 << "a\n";
     }
     void lAltezzaSegueIlNumeroDiRighe()
     {
@@ -103,8 +107,10 @@ private slots:
         canale.Pulsanti = "OK";
         FrmMessage dialogo(canale);
         QCOMPARE(dialogo.objectName(), QStringLiteral("frmMessage"));
-        QCOMPARE(dialogo.windowTitle(), QStringLiteral("SimulazioneVortilla® - Messaggio di Servizio"));
-        QVERIFY(!(dialogo.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(dialogo.windowTitle(),
+                 QStringLiteral("SimulazioneVortilla® - Messaggio di Servizio"));
+        QVERIFY(!(dialogo.windowFlags()
+                  & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(dialogo.windowModality(), Qt::ApplicationModal);
     }
 
@@ -113,13 +119,15 @@ private slots:
         QTest::addColumn<QString>("pulsanti");
         QTest::addColumn<QList<int>>("sinistre");
         QTest::addColumn<QStringList>("didascalie");
-        QTest::newRow("one caption stands alone in the middle") << "OK" << QList<int>{1700} << QStringList{"OK"};
+        QTest::newRow("one caption stands alone in the middle")
+            << "OK" << QList<int>{1700} << QStringList{"OK"};
         QTest::newRow("two captions start at 1000, 60 apart")
             << "NO,SI" << QList<int>{1000, 2460} << QStringList{"NO", "SI"};
         QTest::newRow("three captions start at 185, 70 apart")
             << "Uno,Due,Tre" << QList<int>{185, 1655, 3125} << QStringList{"Uno", "Due", "Tre"};
         QTest::newRow("blanks around a comma stay in the captions")
-            << "Resetta , Rinuncia" << QList<int>{1000, 2460} << QStringList{"Resetta ", " Rinuncia"};
+            << "Resetta , Rinuncia" << QList<int>{1000, 2460}
+            << QStringList{"Resetta ", " Rinuncia"};
         QTest::newRow("two commas alone make three empty captions")
             << ",," << QList<int>{185, 1655, 3125} << QStringList{"", "", ""};
         QTest::newRow("no caption leaves the designed button alone and blank")
@@ -165,7 +173,8 @@ private slots:
         QFETCH(int, premuto);
         canale.Risposta = 9;
         std::int16_t rispostaAperto = -1;
-        Apri("Scegli", pulsanti.toStdString(), premuto, [&](QDialog*) { rispostaAperto = canale.Risposta; });
+        Apri("Scegli", pulsanti.toStdString(), premuto,
+             [&](QDialog*) { rispostaAperto = canale.Risposta; });
         QCOMPARE(rispostaAperto, std::int16_t{0});
         QCOMPARE(canale.Risposta, std::int16_t(premuto));
     }
@@ -202,9 +211,8 @@ private slots:
     void ilProgrammaLoChiudeSenzaRisposta()
     {
         bool chiuso = false;
-        Apri("Confermi uscita dal programma?", "NO,SI", 0, [&](QDialog* dialogo) {
-            chiuso = dialogo->close();
-        });
+        Apri("Confermi uscita dal programma?", "NO,SI", 0,
+             [&](QDialog* dialogo) { chiuso = dialogo->close(); });
         QVERIFY(chiuso);
         QCOMPARE(canale.Risposta, std::int16_t{0});
     }
@@ -240,7 +248,8 @@ private slots:
         QFETCH(int, tabulazioni);
         QString fuocoIniziale;
         Apri("Scegli", "A,B,C", 0, [&](QDialog* dialogo) {
-            fuocoIniziale = dialogo->focusWidget() ? dialogo->focusWidget()->objectName() : QString();
+            fuocoIniziale =
+                dialogo->focusWidget() ? dialogo->focusWidget()->objectName() : QString();
             for (int t = 0; t < tabulazioni; ++t)
                 QTest::keyClick(dialogo->windowHandle(), Qt::Key_Tab);
             QTest::keyClick(dialogo->windowHandle(), Qt::Key_Return);

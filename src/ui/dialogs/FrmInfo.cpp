@@ -25,7 +25,8 @@ constexpr int AltezzaRigaTestoTwips = 255;
 
 FrmInfo::FrmInfo(const CanaleDialogo& canale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint),
       canale_(canale)
 {
     setObjectName(QStringLiteral("frmInfo"));

@@ -25,7 +25,8 @@ const QString Trebuchet = QStringLiteral("Trebuchet MS");
 
 FrmMessage::FrmMessage(CanaleDialogo& canale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint),
       canale_(canale)
 {
     setObjectName(QStringLiteral("frmMessage"));
@@ -65,13 +66,15 @@ void FrmMessage::CreaControlli()
     // the user sees framed, and no other.
     primo->setAutoDefault(true);
     ImpostaGeometria(primo, {210, 1650, 1400, 465});
-    cmdPulsante_ = std::make_unique<ArrayWidget<QPushButton>>(QStringLiteral("cmdPulsante"), 1, primo);
+    cmdPulsante_ =
+        std::make_unique<ArrayWidget<QPushButton>>(QStringLiteral("cmdPulsante"), 1, primo);
     ImpostaIndiceTab(primo, 0);
 }
 
 void FrmMessage::Caricamento()
 {
-    setWindowTitle(QStringLiteral("SimulazioneVortilla®") + QStringLiteral(" - Messaggio di Servizio"));
+    setWindowTitle(QStringLiteral("SimulazioneVortilla®")
+                   + QStringLiteral(" - Messaggio di Servizio"));
     canale_.Risposta = 0;
 
     const int righe = static_cast<int>(DividiTesto(canale_.TestoMessaggio, '|').size());
@@ -85,8 +88,10 @@ void FrmMessage::Caricamento()
 
     DisponiPulsanti(DividiTesto(canale_.Pulsanti, ','));
 
-    for (std::int16_t indice = cmdPulsante_->IndiceMinimo(); indice <= cmdPulsante_->IndiceMassimo(); ++indice)
-        connect((*cmdPulsante_)[indice], &QPushButton::clicked, this, [this, indice] { Premuto(indice); });
+    for (std::int16_t indice = cmdPulsante_->IndiceMinimo();
+         indice <= cmdPulsante_->IndiceMassimo(); ++indice)
+        connect((*cmdPulsante_)[indice], &QPushButton::clicked, this,
+                [this, indice] { Premuto(indice); });
     (*cmdPulsante_)[1]->setFocus();
 }
 
@@ -94,16 +99,13 @@ void FrmMessage::DisponiPulsanti(const std::vector<std::string>& didascalie)
 {
     switch (didascalie.size()) {
     case 1:
-        ImpostaGeometria((*cmdPulsante_)[1], {1700, cmdPulsante_->Top(1), 1400, cmdPulsante_->Height(1)});
+        ImpostaGeometria((*cmdPulsante_)[1],
+                         {1700, cmdPulsante_->Top(1), 1400, cmdPulsante_->Height(1)});
         cmdPulsante_->ImpostaTesto(1, didascalie[0]);
         (*cmdPulsante_)[1]->repaint();
         break;
-    case 2:
-        DisponiInFila(didascalie, 1000, 60);
-        break;
-    case 3:
-        DisponiInFila(didascalie, 185, 70);
-        break;
+    case 2: DisponiInFila(didascalie, 1000, 60); break;
+    case 3: DisponiInFila(didascalie, 185, 70); break;
     default:
         // No caption or too many: the designed button alone, still able to
         // answer, so the caller is never left waiting.

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "errors/CanaleDialogo.h"
 #include "engine/Porte.h"
+#include "errors/CanaleDialogo.h"
 
 #include <functional>
 
