@@ -8,6 +8,7 @@
 
 #include "errors/MessaggioErrore.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,6 +41,18 @@ QJsonObject SenzaPrestazioni(const QByteArray& json)
     QJsonObject o = QJsonDocument::fromJson(json).object();
     o.remove("prestazioni");
     return o;
+}
+
+// Whether the process has its own handler for SIGINT, as the kernel says.
+bool CatturaSigint(qint64 pid)
+{
+    QFile stato(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!stato.open(QIODevice::ReadOnly))
+        return false;
+    for (QByteArray riga = stato.readLine(); !riga.isEmpty(); riga = stato.readLine())
+        if (riga.startsWith("SigCgt:"))
+            return (riga.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGINT - 1)) & 1;
+    return false;
 }
 
 } // namespace
@@ -158,7 +171,10 @@ private slots:
         programma.start(VORTILLA_SERIE,
                         {sistema_, "--estrazioni", "1000000000000", "--formato", "json"});
         QVERIFY(programma.waitForStarted());
-        QThread::msleep(500); // let it complete some blocks
+        // Once it catches SIGINT (a slow machine may take a while to get
+        // there), let it complete some blocks.
+        QTRY_VERIFY_WITH_TIMEOUT(CatturaSigint(programma.processId()), 20'000);
+        QThread::msleep(200);
         ::kill(static_cast<pid_t>(programma.processId()), SIGINT);
         QVERIFY(programma.waitForFinished(10'000));
         QCOMPARE(programma.exitStatus(), QProcess::NormalExit);
