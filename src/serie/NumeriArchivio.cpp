@@ -63,6 +63,8 @@ double ProbabilitaRitardoMassimo(std::uint64_t ritardo, std::uint64_t estrazioni
 
 double ProbabilitaQualcheRitardo(std::uint64_t ritardo, int estratti, int numeri)
 {
+    if (ritardo == 0)
+        return 1; // every number has been out of no draw
     // The terms alternate in sign and reach C(90,45) ≈ 1e26 while the sum is
     // at most 1: a hundred digits keep every digit of a double.
     using Reale = boost::multiprecision::cpp_bin_float_100;
@@ -91,8 +93,8 @@ AnalisiArchivio AnalizzaArchivio(std::span<const EstrazioneArchivio> estrazioni,
     const std::uint64_t d = estrazioni.size();
     a.estrazioni = d;
     std::vector<std::uint64_t> uscite(static_cast<std::size_t>(numeri), 0);
-    std::vector<std::uint64_t> ultima(static_cast<std::size_t>(numeri),
-                                      0); // last draw + 1, 0: none
+    // Each number's last draw + 1 (0: none yet) and longest run out so far.
+    std::vector<std::uint64_t> ultima(static_cast<std::size_t>(numeri), 0);
     std::vector<std::uint64_t> piuLungo(static_cast<std::size_t>(numeri), 0);
     for (std::uint64_t i = 0; i < d; ++i)
         for (int n = 1; n <= numeri; ++n)

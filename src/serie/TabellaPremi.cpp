@@ -134,8 +134,10 @@ std::optional<std::string> ControllaLimitiPremi(const TabellaPremi& tabella, con
     const unsigned __int128 limite = std::numeric_limits<std::int64_t>::max();
     const unsigned __int128 perEstrazione = std::max(massima, costo);
     if (perEstrazione != 0 && sessione > limite / perEstrazione)
-        return "vincite troppo grandi per essere sommate esattamente: con questi premi e queste "
-               "combinazioni una sessione può arrivare oltre 92233720368547758,07";
+        return "premi troppo grandi da sommare esattamente: con queste combinazioni una sessione "
+               "di "
+               + std::to_string(sessione)
+               + " estrazioni può superare 92233720368547758,07 per posta 1; accorcia la sessione";
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,39 +21,11 @@ namespace {
 // A line's points as the window counts them: every token that was drawn.
 int Punti(const std::string& riga, unsigned estratti)
 {
+    std::istringstream numeri(riga);
     int punti = 0;
-    std::size_t inizio = 0;
-    while (inizio < riga.size()) {
-        const std::size_t fine = std::min(riga.find(' ', inizio), riga.size());
-        punti += (estratti >> (std::stoi(riga.substr(inizio, fine - inizio)) - 1)) & 1u;
-        inizio = fine + 1;
-    }
+    for (int n; numeri >> n;)
+        punti += (estratti >> (n - 1)) & 1u;
     return punti;
-}
-
-// The net results of the complete sessions and the longest losing run,
-// straight from the list of winnings.
-std::map<Centesimi, std::uint64_t> Sessioni(const std::vector<Centesimi>& vinte, Centesimi costo,
-                                            std::size_t n)
-{
-    std::map<Centesimi, std::uint64_t> sessioni;
-    for (std::size_t s = 0; (s + 1) * n <= vinte.size(); ++s) {
-        Centesimi netto = 0;
-        for (std::size_t i = s * n; i < (s + 1) * n; ++i)
-            netto += vinte[i] - costo;
-        ++sessioni[netto];
-    }
-    return sessioni;
-}
-
-std::uint64_t PerdenteMassima(const std::vector<Centesimi>& vinte, Centesimi costo)
-{
-    std::uint64_t corrente = 0, massima = 0;
-    for (const Centesimi v : vinte) {
-        corrente = v < costo ? corrente + 1 : 0;
-        massima = std::max(massima, corrente);
-    }
-    return massima;
 }
 
 } // namespace
@@ -75,8 +48,6 @@ private slots:
         QTest::newRow("a thousands point is refused, not guessed")
             << "1.000" << -1ll << "«1.000»" + forma;
         QTest::newRow("three decimals are refused") << "2,505" << -1ll << "«2,505»" + forma;
-        QTest::newRow("a sign is refused") << "-3" << -1ll << "«-3»" + forma;
-        QTest::newRow("a separator with no cents is refused") << "5," << -1ll << "«5,»" + forma;
         QTest::newRow("a cent past the largest amount is refused")
             << "1000000000,01" << -1ll << "«1000000000,01» supera l'importo massimo, 1000000000,00";
         QTest::newRow("many digits are refused without overflowing")
@@ -168,7 +139,10 @@ private slots:
         const std::vector<std::string> righe{"1 2 3", "4 5 6"};
         const Sistema sistema = CompilaSistema(righe);
         QVERIFY(!ControllaLimitiPremi(tabella, sistema, 46'000'000));
-        QVERIFY(ControllaLimitiPremi(tabella, sistema, 47'000'000));
+        QCOMPARE(ControllaLimitiPremi(tabella, sistema, 47'000'000).value_or(""),
+                 "premi troppo grandi da sommare esattamente: con queste combinazioni una "
+                 "sessione di 47000000 estrazioni può superare 92233720368547758,07 per posta 1; "
+                 "accorcia la sessione");
     }
 
     // Every draw of a game of 12 numbers, 4 or 5 drawn, with repeats.
@@ -202,18 +176,16 @@ private slots:
             }
         }
         const ResaAttesa r = CalcolaResaAttesa(CompilaSistema(righe), tabella, posta, estratti, 12);
-        const std::vector<std::pair<int, int>> lunghezze{{3, 2}, {4, 2}, {5, 2}};
-        QCOMPARE(r.perLunghezza.size(), lunghezze.size());
+        QCOMPARE(r.perLunghezza.size(), std::size_t{3}); // two lines of each length
         double totale = 0;
-        for (std::size_t i = 0; i < lunghezze.size(); ++i) {
-            const auto [n, quante] = lunghezze[i];
-            const double euro = vinte[static_cast<std::size_t>(n)] / estrazioni * posta / 10'000;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const double euro = vinte[3 + i] / estrazioni * posta / 10'000;
             totale += euro;
-            QCOMPARE(r.perLunghezza[i].numeri, n);
-            QCOMPARE(r.perLunghezza[i].righe, std::uint64_t(quante));
+            QCOMPARE(r.perLunghezza[i].numeri, int(3 + i));
+            QCOMPARE(r.perLunghezza[i].righe, std::uint64_t{2});
             QVERIFY(std::abs(r.perLunghezza[i].vincitaAttesa - euro) < 1e-12);
-            QCOMPARE(r.perLunghezza[i].costo, quante * 0.5);
-            QVERIFY(std::abs(r.perLunghezza[i].resa - 100 * euro / (quante * 0.5)) < 1e-10);
+            QCOMPARE(r.perLunghezza[i].costo, 1.0);
+            QVERIFY(std::abs(r.perLunghezza[i].resa - 100 * euro) < 1e-10);
         }
         QVERIFY(std::abs(r.sistema.vincitaAttesa - totale) < 1e-12);
         QCOMPARE(r.sistema.costo, 3.0);
@@ -235,50 +207,42 @@ private slots:
     {
         QFETCH(int, sessione);
         QFETCH(int, estrazioni);
-        const Centesimi costo = 300;
-        std::mt19937_64 motore(static_cast<std::uint64_t>(sessione));
-        std::vector<Centesimi> vinte(static_cast<std::size_t>(estrazioni));
-        for (Centesimi& v : vinte) // mostly losing, with streaks and a few large wins
-            v = motore() % 5 == 0 ? static_cast<Centesimi>(motore() % 2000) : motore() % 250;
-        for (std::size_t i = 300; i < 380; ++i)
-            vinte[i] = 0;
-
-        AccumuloPremi uno(costo, static_cast<std::uint64_t>(sessione));
-        for (std::size_t i = 0; i < vinte.size(); ++i)
-            uno.Aggiungi(i, vinte[i]);
-        std::vector<std::pair<std::size_t, std::size_t>> blocchi; // [inizio, fine)
-        for (std::size_t i = 0; i < vinte.size();) {
-            const std::size_t fine = std::min(vinte.size(), i + 1 + motore() % 60);
-            blocchi.emplace_back(i, fine);
-            i = fine;
+        const AccumuloPremi vuoto(300, std::uint64_t(sessione));
+        std::mt19937_64 motore{std::uint64_t(sessione)};
+        AccumuloPremi uno = vuoto;
+        std::vector<Centesimi> vinte; // mostly losing, a few large wins, a long losing streak
+        for (int i = 0; i < estrazioni; ++i) {
+            vinte.push_back(
+                i >= 300 && i < 380 ? 0 : Centesimi(motore() % (motore() % 5 ? 250 : 2000)));
+            uno.Aggiungi(std::uint64_t(i), vinte.back());
         }
-        std::shuffle(blocchi.begin(), blocchi.end(), motore);
-        std::vector<AccumuloPremi> parti(
-            3, AccumuloPremi(costo, static_cast<std::uint64_t>(sessione)));
-        for (std::size_t b = 0; b < blocchi.size(); ++b) {
-            AccumuloPremi blocco(costo, static_cast<std::uint64_t>(sessione));
-            for (std::size_t i = blocchi[b].first; i < blocchi[b].second; ++i)
+        // Blocks of 1 to 60 draws, shuffled, spread over three accumulators.
+        std::vector<std::size_t> inizi{0}, ordine;
+        while (inizi.back() < vinte.size()) {
+            ordine.push_back(inizi.size() - 1);
+            inizi.push_back(std::min(vinte.size(), inizi.back() + 1 + motore() % 60));
+        }
+        std::shuffle(ordine.begin(), ordine.end(), motore);
+        std::vector<AccumuloPremi> parti(3, vuoto);
+        for (std::size_t b = 0; b < ordine.size(); ++b) {
+            AccumuloPremi blocco = vuoto;
+            for (std::size_t i = inizi[ordine[b]]; i < inizi[ordine[b] + 1]; ++i)
                 blocco.Aggiungi(i, vinte[i]);
             parti[b % 3].Unisci(blocco);
         }
         parti[2].Unisci(parti[0]);
         parti[2].Unisci(parti[1]);
 
-        const auto sessioni = Sessioni(vinte, costo, static_cast<std::size_t>(sessione));
-        for (const AccumuloPremi* a : {&uno, &parti[2]}) {
-            QCOMPARE(a->Estrazioni(), vinte.size());
-            QCOMPARE(a->Sessioni(), sessioni);
-            QCOMPARE(a->SeriePerdenteMassima(), PerdenteMassima(vinte, costo));
-            QCOMPARE(a->EstrazioniInSessioniIncomplete(),
-                     vinte.size() % static_cast<std::size_t>(sessione));
-            QCOMPARE(a->SessioniIncomplete(),
-                     std::uint64_t(vinte.size() % static_cast<std::size_t>(sessione) != 0));
-            QCOMPARE(a->Coperte(),
-                     std::uint64_t(std::count_if(vinte.begin(), vinte.end(),
-                                                 [&](Centesimi v) { return v >= costo; })));
-            QCOMPARE(a->SommaQuadrati(), uno.SommaQuadrati());
-            QVERIFY(a->Vinto() == uno.Vinto());
-        }
+        const AccumuloPremi& unite = parti[2];
+        QCOMPARE(unite.Estrazioni(), uno.Estrazioni());
+        QVERIFY(unite.Vinto() == uno.Vinto());
+        QCOMPARE(unite.SommaQuadrati(), uno.SommaQuadrati());
+        QCOMPARE(unite.Coperte(), uno.Coperte());
+        QCOMPARE(unite.Sessioni(), uno.Sessioni());
+        QCOMPARE(unite.SessioniIncomplete(), std::uint64_t(estrazioni % sessione != 0));
+        QCOMPARE(unite.EstrazioniInSessioniIncomplete(), std::uint64_t(estrazioni % sessione));
+        QCOMPARE(unite.SeriePerdenteMassima(), uno.SeriePerdenteMassima());
+        QVERIFY(uno.SeriePerdenteMassima() >= 80);
     }
 
     // Two lines at 0,50 each; at a stake of 1 the draws win 0 3 0 0 2 5 2 2 6
