@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace vortilla {
 namespace {
@@ -20,8 +19,8 @@ using Blocco = std::uint8_t __attribute__((vector_size(16)));
 constexpr std::size_t RighePerBlocco = sizeof(Blocco);
 
 // Nanoseconds per subset, and per block of lines in it, on one core of the
-// machine the program is developed on, with half as much again to spare
-// (bench_serie measures 3.4 and 0.5).
+// machine the program is developed on (about 3.4 and 0.5 on bench_serie's
+// systems), with half as much again to spare.
 constexpr double NanosecondiPerSottoinsieme = 5;
 constexpr double NanosecondiPerBlocco = 0.8;
 

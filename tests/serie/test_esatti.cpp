@@ -19,9 +19,9 @@ namespace {
 // exact computations must give, found without any of their shortcuts.
 struct ForzaBruta {
     Probabilita media{}, varianza{}, almeno{}, indipendenti{};
-    // By m, the system's numbers drawn: how many draws have each best score,
-    // divided by the draws that share one m-subset; -1 where no draw has m.
-    std::vector<std::array<double, ValoriPunti>> perIndovinati;
+    int numeriSistema = 0;
+    // By m, the system's numbers drawn: how many draws have each best score.
+    std::vector<std::array<std::uint64_t, ValoriPunti>> perIndovinati;
 };
 
 ForzaBruta Enumera(const QStringList& testo, int numeri, int estratti)
@@ -35,9 +35,9 @@ ForzaBruta Enumera(const QStringList& testo, int numeri, int estratti)
             delSistema[static_cast<std::size_t>(n.toInt())] = true;
         }
     }
-    const int d = static_cast<int>(std::count(delSistema.begin(), delSistema.end(), true));
     ForzaBruta f;
-    std::vector<std::array<std::uint64_t, ValoriPunti>> perM(static_cast<std::size_t>(d + 1));
+    f.numeriSistema = static_cast<int>(std::count(delSistema.begin(), delSistema.end(), true));
+    f.perIndovinati.resize(static_cast<std::size_t>(std::min(f.numeriSistema, estratti) + 1));
     std::vector<std::array<std::uint64_t, ValoriPunti>> rigaAlmeno(righe.size());
     std::array<double, ValoriPunti> somme{}, quadrati{}, migliori{};
     double estrazioni = 0;
@@ -66,7 +66,7 @@ ForzaBruta Enumera(const QStringList& testo, int numeri, int estratti)
         std::size_t m = 0;
         for (std::size_t n = 1; n < estratto.size(); ++n)
             m += estratto[n] && delSistema[n];
-        ++perM[m][migliore];
+        ++f.perIndovinati[m][migliore];
     } while (std::prev_permutation(estratto.begin() + 1, estratto.end()));
     for (std::size_t p = 0; p < ValoriPunti; ++p) {
         f.media[p] = somme[p] / estrazioni;
@@ -76,18 +76,6 @@ ForzaBruta Enumera(const QStringList& testo, int numeri, int estratti)
         for (const auto& conta : rigaAlmeno)
             nessuna *= 1 - static_cast<double>(conta[p]) / estrazioni;
         f.indipendenti[p] = 1 - nessuna;
-    }
-    for (int m = 0; m <= std::min(d, estratti); ++m) {
-        std::array<double, ValoriPunti> livello;
-        livello.fill(-1);
-        // Draws whose other numbers fall outside the system, for one m-subset.
-        double altre = 1;
-        for (int i = 0; i < estratti - m; ++i)
-            altre = altre * (numeri - d - i) / (i + 1);
-        if (estratti - m <= numeri - d)
-            for (std::size_t b = 0; b < ValoriPunti; ++b)
-                livello[b] = static_cast<double>(perM[static_cast<std::size_t>(m)][b]) / altre;
-        f.perIndovinati.push_back(livello);
     }
     return f;
 }
@@ -101,15 +89,6 @@ Sistema Compila(const QStringList& testo)
 }
 
 bool Vicini(double a, double b) { return std::abs(a - b) <= 1e-12 * std::max(std::abs(b), 1.0); }
-
-QString Diverse(const char* cosa, std::size_t p, double calcolata, double attesa)
-{
-    return QString("%1 at %2: %3 against %4")
-        .arg(cosa)
-        .arg(p)
-        .arg(calcolata, 0, 'g', 17)
-        .arg(attesa, 0, 'g', 17);
-}
 
 } // namespace
 
@@ -152,52 +131,35 @@ private slots:
         const Probabilita indipendenti = AlmenoIndipendenti(sistema, estratti, numeri);
         const auto garanzia = CalcolaGaranzia(sistema, estratti, numeri);
         QVERIFY(varianze && garanzia);
-        for (std::size_t p = 0; p < ValoriPunti; ++p) {
-            QVERIFY2(Vicini(media[p], attesa.media[p]),
-                     qPrintable(Diverse("mean", p, media[p], attesa.media[p])));
-            QVERIFY2(Vicini((*varianze)[p], attesa.varianza[p]),
-                     qPrintable(Diverse("variance", p, (*varianze)[p], attesa.varianza[p])));
-            QVERIFY2(Vicini(indipendenti[p], attesa.indipendenti[p]),
-                     qPrintable(
-                         Diverse("independent lines", p, indipendenti[p], attesa.indipendenti[p])));
-            QVERIFY2(Vicini(garanzia->almeno[p], attesa.almeno[p]),
-                     qPrintable(Diverse("at least", p, garanzia->almeno[p], attesa.almeno[p])));
-        }
+        const std::pair<const char*, std::array<Probabilita, 2>> cifre[] = {
+            {"mean", {media, attesa.media}},
+            {"variance", {*varianze, attesa.varianza}},
+            {"independent lines", {indipendenti, attesa.indipendenti}},
+            {"at least", {garanzia->almeno, attesa.almeno}}};
+        for (const auto& [cosa, coppia] : cifre)
+            for (std::size_t p = 0; p < ValoriPunti; ++p)
+                QVERIFY2(Vicini(coppia[0][p], coppia[1][p]),
+                         qPrintable(QString("%1 at %2: %3 against %4")
+                                        .arg(cosa)
+                                        .arg(p)
+                                        .arg(coppia[0][p], 0, 'g', 17)
+                                        .arg(coppia[1][p], 0, 'g', 17)));
+        QCOMPARE(garanzia->numeriSistema, attesa.numeriSistema);
         QCOMPARE(garanzia->livelli.size(), attesa.perIndovinati.size());
         for (std::size_t m = 0; m < attesa.perIndovinati.size(); ++m) {
             const LivelloGaranzia& livello = garanzia->livelli[m];
             QCOMPARE(livello.indovinati, static_cast<int>(m));
-            if (attesa.perIndovinati[m][0] < 0)
+            // Each m-subset comes with this many draws of the numbers outside.
+            const auto altre = static_cast<std::uint64_t>(
+                Binomiale(numeri - attesa.numeriSistema, estratti - static_cast<int>(m)));
+            if (altre == 0)
                 continue; // no draw has that many of the system's numbers
             int minimo = 0;
             while (attesa.perIndovinati[m][static_cast<std::size_t>(minimo)] == 0)
                 ++minimo;
             QCOMPARE(livello.minimo, minimo);
             for (std::size_t b = 0; b < ValoriPunti; ++b)
-                QCOMPARE(static_cast<double>(livello.distribuzione[b]), attesa.perIndovinati[m][b]);
-        }
-    }
-
-    // Every triple of six numbers: any m of them drawn hold a whole line
-    // up to three, so the best score is min(m, 3) for every m-subset.
-    void laGaranziaDiUnSistemaIntegrale()
-    {
-        QStringList terne;
-        for (int a = 1; a <= 6; ++a)
-            for (int b = a + 1; b <= 6; ++b)
-                for (int c = b + 1; c <= 6; ++c)
-                    terne << QString("%1 %2 %3").arg(a).arg(b).arg(c);
-        const auto garanzia = CalcolaGaranzia(Compila(terne), 20);
-        QVERIFY(garanzia);
-        QCOMPARE(garanzia->numeriSistema, 6);
-        QCOMPARE(garanzia->livelli.size(), std::size_t{7});
-        for (int m = 0; m <= 6; ++m) {
-            const LivelloGaranzia& livello = garanzia->livelli[static_cast<std::size_t>(m)];
-            QCOMPARE(livello.minimo, std::min(m, 3));
-            std::array<std::uint64_t, ValoriPunti> distribuzione{};
-            distribuzione[static_cast<std::size_t>(std::min(m, 3))] =
-                static_cast<std::uint64_t>(Binomiale(6, m));
-            QCOMPARE(livello.distribuzione, distribuzione);
+                QCOMPARE(livello.distribuzione[b] * altre, attesa.perIndovinati[m][b]);
         }
     }
 
