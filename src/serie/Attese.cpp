@@ -3,8 +3,10 @@
 
 #include "serie/Attese.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vortilla {
-namespace {
 
 double Binomiale(int n, int k)
 {
@@ -15,8 +17,6 @@ double Binomiale(int n, int k)
         c = c * (n - k + i) / i;
     return static_cast<double>(c);
 }
-
-} // namespace
 
 Probabilita DistribuzionePunti(std::span<const std::uint8_t> molteplicita, int estratti, int numeri)
 {
@@ -48,15 +48,34 @@ Probabilita DistribuzionePunti(std::span<const std::uint8_t> molteplicita, int e
     return pmf;
 }
 
-Probabilita AttesePerEstrazione(const Sistema& sistema, int estratti)
+Probabilita AttesePerEstrazione(const Sistema& sistema, int estratti, int numeri)
 {
     Probabilita attese{};
     for (const auto& [forma, righe] : sistema.forme) {
-        const Probabilita pmf = DistribuzionePunti(Molteplicita(forma), estratti);
+        const Probabilita pmf = DistribuzionePunti(Molteplicita(forma), estratti, numeri);
         for (std::size_t p = 0; p < attese.size(); ++p)
             attese[p] += pmf[p] * static_cast<double>(righe);
     }
     return attese;
+}
+
+Probabilita AlmenoIndipendenti(const Sistema& sistema, int estratti, int numeri)
+{
+    // The logarithm of the product, term by term with log1p: 500 lines that
+    // each reach ten once in 3·10^8 draws still give 500 times that.
+    std::array<long double, ValoriPunti> logNessuna{};
+    for (const auto& [forma, righe] : sistema.forme) {
+        const Probabilita pmf = DistribuzionePunti(Molteplicita(forma), estratti, numeri);
+        long double almeno = 0;
+        for (std::size_t k = ValoriPunti; k-- > 0;) {
+            almeno += pmf[k];
+            logNessuna[k] += static_cast<long double>(righe) * std::log1p(-std::min(almeno, 1.0L));
+        }
+    }
+    Probabilita almeno{};
+    for (std::size_t k = 0; k < ValoriPunti; ++k)
+        almeno[k] = static_cast<double>(-std::expm1(logNessuna[k]));
+    return almeno;
 }
 
 } // namespace vortilla

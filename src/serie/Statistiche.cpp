@@ -29,6 +29,11 @@ double VarianzaCampionaria(std::uint64_t n, std::uint64_t somma, unsigned __int1
 
 } // namespace
 
+const char* NomeMetodo(Metodo metodo)
+{
+    return metodo == Metodo::Esatto ? "esatto" : "campionario";
+}
+
 std::array<double, 2> IntervalloWilson(std::uint64_t successi, std::uint64_t prove)
 {
     if (prove == 0)
@@ -42,7 +47,8 @@ std::array<double, 2> IntervalloWilson(std::uint64_t successi, std::uint64_t pro
     return {std::max(0.0, centro - ampiezza), std::min(1.0, centro + ampiezza)};
 }
 
-Statistiche CalcolaStatistiche(const Conteggi& conteggi, const Probabilita& attesePerEstrazione)
+Statistiche CalcolaStatistiche(const Conteggi& conteggi, const Probabilita& attesePerEstrazione,
+                               const Riferimenti& riferimenti)
 {
     Statistiche s;
     const std::uint64_t n = conteggi.estrazioni;
@@ -54,17 +60,32 @@ Statistiche CalcolaStatistiche(const Conteggi& conteggi, const Probabilita& atte
         riga.punti = p;
         riga.osservati = conteggi.osservati[i];
         riga.attesi = mu * static_cast<double>(n);
-        const double varianza =
-            std::max(VarianzaCampionaria(n, riga.osservati, conteggi.quadrati[i]), mu - mu * mu);
+        riga.pochiCasi = riga.attesi < CasiAttesiMinimi;
+        double varianza = 0;
+        if (riferimenti.varianze) {
+            varianza = (*riferimenti.varianze)[i];
+            riga.metodo = Metodo::Esatto;
+        } else {
+            varianza = std::max(VarianzaCampionaria(n, riga.osservati, conteggi.quadrati[i]),
+                                mu - mu * mu);
+            riga.metodo = Metodo::Campionario;
+        }
         riga.erroreStandard = std::sqrt(static_cast<double>(n) * varianza);
         const double scarto = static_cast<double>(riga.osservati) - riga.attesi;
         riga.z = riga.erroreStandard > 0 ? scarto / riga.erroreStandard : 0;
 
         almeno += conteggi.migliore[i];
         const auto intervallo = IntervalloWilson(almeno, n);
-        s.almeno[i] = {p, almeno,
-                       n ? 100.0 * static_cast<double>(almeno) / static_cast<double>(n) : 0,
-                       100 * intervallo[0], 100 * intervallo[1]};
+        RigaAlmeno& cumulata = s.almeno[i];
+        cumulata.punti = p;
+        cumulata.estrazioni = almeno;
+        cumulata.percentuale = n ? 100.0 * static_cast<double>(almeno) / static_cast<double>(n) : 0;
+        cumulata.basso = 100 * intervallo[0];
+        cumulata.alto = 100 * intervallo[1];
+        if (riferimenti.indipendenti)
+            cumulata.indipendenti = 100 * (*riferimenti.indipendenti)[i];
+        if (riferimenti.almenoEsatto)
+            cumulata.esatto = 100 * (*riferimenti.almenoEsatto)[i];
     }
     return s;
 }
