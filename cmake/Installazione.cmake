@@ -3,12 +3,15 @@
 
 # Installed layout: the window program keeps a folder of its own,
 #   <prefix>/lib/vortilla/vortilla
-#   <prefix>/lib/vortilla/Shared/Costruzioni/*.txt   (where the open dialog starts)
+#   <prefix>/lib/vortilla/Shared/Costruzioni -> ../../../share/vortilla/Costruzioni
+#   <prefix>/share/vortilla/Costruzioni/*.txt        (the example files)
 # with a launcher <prefix>/<VORTILLA_LAUNCHER_DIR>/vortilla linking to it, a
 # manual page, a desktop entry, its icons and the AppStream metadata. The
 # program finds Shared/ beside its own executable, so the launcher is a
-# symbolic link, resolved by the system. vortilla-serie needs nothing beside
-# itself and goes straight into the launcher folder.
+# symbolic link, resolved by the system; the examples are data for every
+# architecture, kept under share/ and reached from the program's folder
+# through a symbolic link, where the open dialog starts. vortilla-serie needs
+# nothing beside itself and goes straight into the launcher folder.
 include(GNUInstallDirs)
 
 # Distributions that keep games apart set this to "games".
@@ -21,13 +24,19 @@ set_property(TARGET vortilla PROPERTY INSTALL_RPATH "")
 
 set(cartella_programma lib/vortilla)
 install(TARGETS vortilla RUNTIME DESTINATION ${cartella_programma})
-install(FILES ${VORTILLA_ESEMPI} DESTINATION ${cartella_programma}/Shared/Costruzioni)
+
+set(cartella_esempi ${CMAKE_INSTALL_DATADIR}/vortilla/Costruzioni)
+install(FILES ${VORTILLA_ESEMPI} DESTINATION ${cartella_esempi})
+cmake_path(RELATIVE_PATH cartella_esempi BASE_DIRECTORY ${cartella_programma}/Shared OUTPUT_VARIABLE verso_esempi)
+set(collegamento_esempi ${CMAKE_BINARY_DIR}/lanciatore/Costruzioni)
 
 cmake_path(RELATIVE_PATH cartella_programma BASE_DIRECTORY ${VORTILLA_LAUNCHER_DIR} OUTPUT_VARIABLE verso_programma)
 set(lanciatore ${CMAKE_BINARY_DIR}/lanciatore/vortilla)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/lanciatore)
 file(CREATE_LINK ${verso_programma}/vortilla ${lanciatore} SYMBOLIC)
+file(CREATE_LINK ${verso_esempi} ${collegamento_esempi} SYMBOLIC)
 install(FILES ${lanciatore} DESTINATION ${VORTILLA_LAUNCHER_DIR})
+install(FILES ${collegamento_esempi} DESTINATION ${cartella_programma}/Shared)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vortilla.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 

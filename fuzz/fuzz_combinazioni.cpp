@@ -36,6 +36,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -150,7 +151,9 @@ std::int32_t ErroreRiga(std::string_view riga, const LimitiGioco& limiti = Limit
     }
 }
 
-std::string Cartella()
+// A folder of the process's own for the inputs, removed at a normal exit (a
+// failed check aborts and leaves it, with the input that failed).
+const std::string& Cartella()
 {
     static const std::string cartella = [] {
         char modello[] = "/tmp/fuzz_combinazioni.XXXXXX";
@@ -159,6 +162,13 @@ std::string Cartella()
             std::abort();
         return std::string(fatta);
     }();
+    // Registered once the path is whole, so that it runs before the path's
+    // own destructor.
+    static const int rimozione = std::atexit([] {
+        std::error_code ignorato;
+        std::filesystem::remove_all(cartella, ignorato);
+    });
+    static_cast<void>(rimozione);
     return cartella;
 }
 
