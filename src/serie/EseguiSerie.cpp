@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -42,27 +41,14 @@ struct alignas(64) PerThread {
     std::vector<std::uint8_t> punti; // scratch: each line's points in a draw
 };
 
-// Conteggi::Aggiungi for a few draws at once: the sums of a few squares of
-// 32-bit counts stay within 64 bits, and the tallies are read and written
-// once for all of them.
-void AggiungiLotto(Conteggi& conteggi, const ConteggioEstrazione* contati, std::size_t quante)
+// Conteggi::Aggiungi for a few draws at once, summed by the kernel.
+void AggiungiLotto(Conteggi& conteggi, const SommeLotto& somme, std::size_t quante)
 {
-    Tabella64 somme{}, quadrati{}, migliori{};
-    for (std::size_t d = 0; d < quante; ++d) {
-        unsigned conPunti = 0; // bit p: some line made p points
-        for (std::size_t p = 0; p < ValoriPunti; ++p) {
-            const std::uint64_t x = contati[d][p];
-            somme[p] += x;
-            quadrati[p] += x * x;
-            conPunti |= unsigned{x != 0} << p;
-        }
-        ++migliori[static_cast<std::size_t>(std::bit_width(conPunti | 1u)) - 1];
-    }
     conteggi.estrazioni += quante;
     for (std::size_t p = 0; p < ValoriPunti; ++p) {
-        conteggi.osservati[p] += somme[p];
-        conteggi.quadrati[p] += quadrati[p];
-        conteggi.migliore[p] += migliori[p];
+        conteggi.osservati[p] += somme.righe[p];
+        conteggi.quadrati[p] += somme.quadrati[p];
+        conteggi.migliore[p] += somme.migliori[p];
     }
 }
 
@@ -92,7 +78,9 @@ void Esegui(Lavoro& lavoro, PerThread& mio)
             nucleo.estrai(p.seme, i, quante, p.estratti, estratti.data());
             nucleo.conta(lavoro.sistema, estratti.data(), quante, contati.data(),
                          {nullptr, perRiga ? punti.data() : nullptr});
-            AggiungiLotto(conteggi, contati.data(), quante);
+            SommeLotto somme;
+            nucleo.somma(contati.data(), quante, somme);
+            AggiungiLotto(conteggi, somme, quante);
             if (perRiga)
                 for (std::size_t r = 0; r < punti.size(); ++r)
                     ++conteggi.perRiga[r][punti[r]];

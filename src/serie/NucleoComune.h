@@ -169,9 +169,9 @@ struct ContatoreSemplice {
 };
 
 template <class P, bool ConStrati, bool ConDettagli>
-void ContaEstrazione(const Sistema& sistema, const Maschera& estrazione,
-                     ConteggioEstrazione& conteggio, ConteggioPerLunghezza* perLunghezza,
-                     std::uint8_t* punti)
+[[gnu::always_inline]] inline void
+ContaEstrazione(const Sistema& sistema, const Maschera& estrazione, ConteggioEstrazione& conteggio,
+                ConteggioPerLunghezza* perLunghezza, std::uint8_t* punti)
 {
     using W = typename P::W;
     constexpr std::size_t BitPerParte = 8 * sizeof(W);
@@ -244,22 +244,46 @@ void ContaEstrazione(const Sistema& sistema, const Maschera& estrazione,
         }
 }
 
+// The best points of a draw: the highest with some line.
+inline std::size_t Migliore(const ConteggioEstrazione& c)
+{
+    unsigned conPunti = 1; // bit p: some line made p points; 0 points at least
+    for (std::size_t p = 1; p < ValoriPunti; ++p)
+        conPunti |= unsigned{c[p] != 0} << p;
+    return static_cast<std::size_t>(std::bit_width(conPunti)) - 1;
+}
+
+inline void SommaSemplice(const ConteggioEstrazione* conteggi, std::size_t quante,
+                          SommeLotto& somme)
+{
+    for (std::size_t d = 0; d < quante; ++d) {
+        for (std::size_t p = 0; p < ValoriPunti; ++p) {
+            const std::uint64_t x = conteggi[d][p];
+            somme.righe[p] += x;
+            somme.quadrati[p] += x * x;
+        }
+        ++somme.migliori[Migliore(conteggi[d])];
+    }
+}
+
+// One loop per path, so that the fast one runs without a call per draw.
 template <class P>
 void ContaLotto(const Sistema& sistema, const Maschera* estrazioni, std::size_t quante,
                 ConteggioEstrazione* conteggi, const Dettagli& dettagli)
 {
     const std::size_t righe = sistema.righe.size();
-    for (std::size_t e = 0; e < quante; ++e) {
-        if (dettagli.perLunghezza || dettagli.punti)
+    if (dettagli.perLunghezza || dettagli.punti)
+        for (std::size_t e = 0; e < quante; ++e)
             ContaEstrazione<P, true, true>(sistema, estrazioni[e], conteggi[e],
                                            dettagli.perLunghezza ? dettagli.perLunghezza + e
                                                                  : nullptr,
                                            dettagli.punti ? dettagli.punti + e * righe : nullptr);
-        else if (sistema.fette.strati.empty())
+    else if (sistema.fette.strati.empty())
+        for (std::size_t e = 0; e < quante; ++e)
             ContaEstrazione<P, false, false>(sistema, estrazioni[e], conteggi[e], nullptr, nullptr);
-        else
+    else
+        for (std::size_t e = 0; e < quante; ++e)
             ContaEstrazione<P, true, false>(sistema, estrazioni[e], conteggi[e], nullptr, nullptr);
-    }
 }
 
 } // namespace

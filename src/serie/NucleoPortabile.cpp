@@ -56,6 +56,11 @@ struct Portabile {
 
 bool Sempre() { return true; }
 
+void SommaPortabile(const ConteggioEstrazione* conteggi, std::size_t quante, SommeLotto& somme)
+{
+    SommaSemplice(conteggi, quante, somme);
+}
+
 VORTILLA_DUE_COPIE
 void ContaPortabile(const Sistema& sistema, const Maschera* estrazioni, std::size_t quante,
                     ConteggioEstrazione* conteggi, const Dettagli& dettagli)
@@ -65,6 +70,7 @@ void ContaPortabile(const Sistema& sistema, const Maschera* estrazioni, std::siz
 
 } // namespace
 
-extern const Nucleo NucleoPortabile{"portabile", Sempre, EstraiLotto, ContaPortabile};
+extern const Nucleo NucleoPortabile{"portabile", Sempre, EstraiLotto, ContaPortabile,
+                                    SommaPortabile};
 
 } // namespace vortilla

@@ -28,6 +28,14 @@ struct Dettagli {
     std::uint8_t* punti = nullptr; // each line's points: draw d's line r at [d·lines + r]
 };
 
+// What a series keeps of a few draws, by points: the lines summed over the
+// draws, the sum of their squares, and the draws whose best line made them.
+struct SommeLotto {
+    std::array<std::uint64_t, ValoriPunti> righe{};
+    std::array<std::uint64_t, ValoriPunti> quadrati{};
+    std::array<std::uint64_t, ValoriPunti> migliori{};
+};
+
 // The draws of a series and their scoring, written for one instruction set.
 // Every kernel gives the same draws and the same figures, bit for bit.
 struct Nucleo {
@@ -40,6 +48,8 @@ struct Nucleo {
     // Counts the lines of `sistema` by points in each of `quante` draws.
     void (*conta)(const Sistema& sistema, const Maschera* estrazioni, std::size_t quante,
                   ConteggioEstrazione* conteggi, const Dettagli& dettagli);
+    // Adds `quante` (at most 16) draws' counts, each below 2^30, into `somme`.
+    void (*somma)(const ConteggioEstrazione* conteggi, std::size_t quante, SommeLotto& somme);
 };
 
 // Every kernel built in, the portable one first and the fastest last.
