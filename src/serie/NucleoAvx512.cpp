@@ -9,7 +9,9 @@
 
 #include "serie/Generatore.h"
 
-#if defined(__x86_64__) && defined(__GNUC__)
+// GCC on x86-64 only: the kernel is compiled for its instructions by GCC's
+// target pragma. Elsewhere the portable kernel is the only one.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 
 #include <algorithm>
 #include <array>

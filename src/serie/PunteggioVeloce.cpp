@@ -9,7 +9,7 @@
 namespace vortilla {
 
 extern const Nucleo NucleoPortabile;
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 extern const Nucleo NucleoAvx2;
 extern const Nucleo NucleoAvx512;
 #endif
@@ -18,7 +18,7 @@ namespace {
 
 const std::vector<Nucleo>& Tutti()
 {
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
     static const std::vector<Nucleo> tutti{NucleoPortabile, NucleoAvx2, NucleoAvx512};
 #else
     static const std::vector<Nucleo> tutti{NucleoPortabile};
