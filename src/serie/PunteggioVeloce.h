@@ -45,7 +45,8 @@ struct Nucleo {
     // the numbers EstraiNumeri gives.
     void (*estrai)(std::uint64_t seme, std::uint64_t prima, std::size_t quante, int quanti,
                    Maschera* uscita);
-    // Counts the lines of `sistema` by points in each of `quante` draws.
+    // Counts the lines of `sistema` by points in each of `quante` draws,
+    // sets of numbers from 1 to 90.
     void (*conta)(const Sistema& sistema, const Maschera* estrazioni, std::size_t quante,
                   ConteggioEstrazione* conteggi, const Dettagli& dettagli);
     // Adds `quante` (at most 16) draws' counts, each below 2^30, into `somme`.

@@ -17,7 +17,7 @@ constexpr auto Descrizione =
     "Simula una lunga serie di estrazioni (20 o 6 numeri su 90) sulle combinazioni\n"
     "di FILE, letto e controllato come dal programma a finestre, e confronta i punti\n"
     "ottenuti con le probabilità esatte. Con lo stesso seme e le stesse opzioni i\n"
-    "risultati sono identici qualunque sia il numero di thread.\n"
+    "risultati sono identici qualunque siano il numero di thread e il processore.\n"
     "\n"
     "Stato d'uscita: 0 serie completata, 1 file rifiutato, 2 riga di comando non\n"
     "valida, 130 serie interrotta (Ctrl-C): si stampano i risultati delle estrazioni\n"
