@@ -98,8 +98,21 @@ struct Avx512 {
         };
         const auto nBassi = static_cast<std::size_t>(std::popcount(m.basso));
         const auto nAlti = static_cast<std::size_t>(std::popcount(m.alto));
-        indirizzi(bassi.data(), nBassi, basi);
-        indirizzi(alti.data(), nAlti, basi + nBassi);
+        if (nBassi + nAlti > 64) {
+            indirizzi(bassi.data(), nBassi, basi);
+            indirizzi(alti.data(), nAlti, basi + nBassi);
+            return nBassi + nAlti;
+        }
+        // Up to 64 numbers: both halves joined in one register, then turned
+        // into addresses eight at a time, each eight stored whole.
+        const __mmask64 dopo = nAlti == 0 ? 0 : ((std::uint64_t{1} << nAlti) - 1) << nBassi;
+        __m512i numeri = _mm512_mask_expand_epi8(_mm512_load_si512(bassi.data()), dopo,
+                                                 _mm512_load_si512(alti.data()));
+        for (std::size_t i = 0; i < nBassi + nAlti; i += 8) {
+            const __m512i n = _mm512_cvtepu8_epi64(_mm512_castsi512_si128(numeri));
+            _mm512_store_si512(basi + i, _mm512_add_epi64(base, _mm512_mullo_epi64(n, passo)));
+            numeri = _mm512_alignr_epi64(_mm512_setzero_si512(), numeri, 1);
+        }
         return nBassi + nAlti;
     }
 };

@@ -28,7 +28,8 @@ namespace {
 //   Contatore          counts lines by points over the groups of a draw,
 //                      ContatoreSemplice<P> or one of the kernel's own
 //   Basi(m, righe, gruppi, basi) for each number n of m, in order, the row
-//                      righe + (n-1)·gruppi into basi[0..135]; returns how many
+//                      righe + (n-1)·gruppi into basi[0..135], aligned to 64
+//                      bytes; returns how many
 
 template <class W>
 [[gnu::always_inline]] inline W Carica(const Fila& fila, std::size_t parte)
@@ -180,7 +181,7 @@ ContaEstrazione(const Sistema& sistema, const Maschera& estrazione, ConteggioEst
     const std::size_t gruppi = fette.gruppi;
     const std::size_t righe = sistema.righe.size();
 
-    std::array<const Fila*, 128 + 8> basi; // row of group 0 of each drawn number
+    alignas(64) std::array<const Fila*, 128 + 8> basi; // row of group 0 of each drawn number
     const std::size_t quanti = P::Basi(estrazione, fette.perNumero.data(), gruppi, basi.data());
     std::array<const Fila*, 90 * 9> strati; // at most 9 further layers of 90 numbers
 
