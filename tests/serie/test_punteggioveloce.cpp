@@ -103,6 +103,11 @@ private slots:
             estrazioni[3].basso &= estrazioni[3].basso - 1;
             estrazioni[3].Aggiungi(5);
         }
+        // And one of more than 64 numbers, past what a series draws.
+        estrazioni[5] = {};
+        for (int n = 1; n <= 90; ++n)
+            if (n % 5 != 0)
+                estrazioni[5].Aggiungi(n);
         std::vector<ConteggioEstrazione> veloce(Quante), dettagliato(Quante), portabile(Quante);
         std::vector<ConteggioPerLunghezza> perLunghezza(Quante);
         std::vector<std::uint8_t> punti(Quante * testo.size());
