@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Vortilla developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Speed of a series of draws on 500 lines of 10 numbers, 20 and 6 of 90,
-// on one thread and on every core, against the window's own scoring of the
-// same lines measured in the same run; and the peak memory, which must not
-// grow with the number of draws. Prints figures only.
+// Speed of a series of draws, 20 and 6 of 90, on 500 lines of 3 to 10
+// numbers and on 100,000 random lines, for every scoring kernel this
+// processor runs, against two anchors measured in the same run: the scoring
+// that the series used before the bit-sliced kernels (a copy of it is kept
+// here) and the portable kernel. Then the scaling over every core, and the
+// peak memory, which must not grow with the number of draws. Prints figures
+// only.
 
-#include "engine/Punteggio.h"
+#include "serie_oggi.h"
+
 #include "serie/EseguiSerie.h"
 #include "serie/Garanzia.h"
 #include "serie/Generatore.h"
@@ -18,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -32,9 +37,11 @@ namespace {
 
 using Orologio = std::chrono::steady_clock;
 
-std::vector<std::string> Righe(int quante)
+// Lines of 3 to 10 distinct numbers, like the example file.
+std::vector<std::string> Righe(int quante, unsigned seme)
 {
-    std::mt19937 motore(2026);
+    std::mt19937 motore(seme);
+    std::uniform_int_distribution<int> lunghezza(3, 10);
     std::vector<int> numeri(90);
     for (int i = 0; i < 90; ++i)
         numeri[static_cast<std::size_t>(i)] = i + 1;
@@ -42,11 +49,8 @@ std::vector<std::string> Righe(int quante)
     for (int r = 0; r < quante; ++r) {
         std::shuffle(numeri.begin(), numeri.end(), motore);
         std::string riga;
-        for (int i = 0; i < 10; ++i) {
-            if (i > 0)
-                riga += ' ';
-            riga += std::to_string(numeri[static_cast<std::size_t>(i)]);
-        }
+        for (int i = lunghezza(motore); i > 0; --i)
+            riga += std::to_string(numeri[static_cast<std::size_t>(i)]) + (i > 1 ? " " : "");
         righe.push_back(riga);
     }
     return righe;
@@ -55,34 +59,6 @@ std::vector<std::string> Righe(int quante)
 double Secondi(Orologio::time_point da)
 {
     return std::chrono::duration<double>(Orologio::now() - da).count();
-}
-
-// The window's path for one draw: the drawn numbers as a table of 0/1, every
-// stored line split and converted, the tally by points. Half a second of it.
-double MezzoSecondoDiFinestra(const std::vector<std::string>& righe, int estratti)
-{
-    std::vector<std::int16_t> tabella(91);
-    long controllo = 0;
-    std::uint64_t fatte = 0;
-    const auto inizio = Orologio::now();
-    while (Secondi(inizio) < 0.5) {
-        for (int i = 0; i < 100; ++i, ++fatte) {
-            const vortilla::Maschera m = vortilla::EstraiNumeri(1, fatte, estratti);
-            for (int n = 1; n <= 90; ++n)
-                tabella[static_cast<std::size_t>(n)] = m.Contiene(n);
-            controllo += (*vortilla::CalcolaPunteggi(righe, tabella))[2];
-        }
-    }
-    const double velocita = static_cast<double>(fatte) / Secondi(inizio);
-    return controllo > 0 ? velocita : 0;
-}
-
-double FinestraAlSecondo(const std::vector<std::string>& righe, int estratti)
-{
-    double migliore = 0;
-    for (int volta = 0; volta < 3; ++volta)
-        migliore = std::max(migliore, MezzoSecondoDiFinestra(righe, estratti));
-    return migliore;
 }
 
 double CpuSecondi()
@@ -94,28 +70,47 @@ double CpuSecondi()
 }
 
 struct Misura {
+    double perCore = 0;   // draws per second of processor time
     double alSecondo = 0; // draws per second of wall-clock time
     double core = 0;      // processor time over wall-clock time: the cores it actually had
 };
 
-// The best of three runs: the machine is shared, and a slower run only
-// says that someone else had the core meanwhile.
-Misura SerieAlSecondo(const vortilla::Sistema& sistema, int estratti, unsigned thread,
-                      std::uint64_t estrazioni)
+// Runs `serie(n)`, which makes n draws on each of `thread` threads, on
+// enough draws for about a fifth of a second, five times, and keeps the best
+// by `criterio`: the machine is shared, and a slower run only says that
+// someone else had the core meanwhile. Processor time counts only while the
+// run has a core, so draws per processor second stay steady on a busy machine.
+Misura Migliore(const std::function<void(std::uint64_t)>& serie, unsigned thread = 1,
+                double Misura::*criterio = &Misura::perCore)
 {
-    const std::atomic<bool> mai{false};
+    std::uint64_t n = 1000;
+    for (auto inizio = Orologio::now(); serie(n), Secondi(inizio) < 0.05; inizio = Orologio::now())
+        n *= 4;
+    n *= 4;
     Misura migliore;
-    for (int volta = 0; volta < 3; ++volta) {
+    for (int volta = 0; volta < 5; ++volta) {
         const double cpu = CpuSecondi();
         const auto inizio = Orologio::now();
-        const auto c =
-            vortilla::EseguiSerie(sistema, {7, estrazioni, estratti, thread, false}, mai);
+        serie(n);
         const double secondi = Secondi(inizio);
-        const double velocita = static_cast<double>(c.estrazioni) / secondi;
-        if (velocita > migliore.alSecondo)
-            migliore = {velocita, (CpuSecondi() - cpu) / secondi};
+        const double processore = CpuSecondi() - cpu;
+        const auto fatte = static_cast<double>(n * thread);
+        const Misura questa{fatte / processore, fatte / secondi, processore / secondi};
+        if (questa.*criterio > migliore.*criterio)
+            migliore = questa;
     }
     return migliore;
+}
+
+Misura Serie(const vortilla::Sistema& sistema, int estratti, unsigned thread,
+             const vortilla::Nucleo& nucleo)
+{
+    const std::atomic<bool> mai{false};
+    return Migliore(
+        [&](std::uint64_t n) {
+            vortilla::EseguiSerie(sistema, {7, n * thread, estratti, thread, false, &nucleo}, mai);
+        },
+        thread, thread == 1 ? &Misura::perCore : &Misura::alSecondo);
 }
 
 long PiccoKiB()
@@ -251,39 +246,74 @@ void Figure()
 
 } // namespace esatti
 
+std::string Velocita(double alSecondo)
+{
+    char testo[32];
+    if (alSecondo >= 1e6)
+        std::snprintf(testo, sizeof testo, "%.2f M/s", alSecondo / 1e6);
+    else
+        std::snprintf(testo, sizeof testo, "%.1f k/s", alSecondo / 1e3);
+    return testo;
+}
+
 } // namespace
 
 int main()
 {
-    const auto righe = Righe(500);
-    const vortilla::Sistema sistema = vortilla::CompilaSistema(righe);
     const unsigned core = std::max(1u, std::thread::hardware_concurrency());
-    // Other work on the machine takes cores from the runs on every core:
-    // the load says how much the scaling figures below can be trusted.
+    // Other work on the machine takes cores from the runs: the load says how
+    // much the figures below can be trusted.
     double carico = 0;
     getloadavg(&carico, 1);
-    std::printf(
-        "bench_serie: 500 righe da 10 numeri; conteggio \"%s\", %u core, carico medio %.2f\n",
-        vortilla::VarianteConteggio(), core, carico);
+    const vortilla::Nucleo& inUso = vortilla::NucleoInUso();
+    std::printf("bench_serie: %u core, carico medio %.2f; nucleo in uso \"%s\"\n", core, carico,
+                inUso.nome);
+    std::vector<const vortilla::Nucleo*> nuclei;
+    for (const vortilla::Nucleo& nucleo : vortilla::Nuclei())
+        if (nucleo.disponibile())
+            nuclei.push_back(&nucleo);
+    const vortilla::Nucleo& portabile = *vortilla::NucleoDiNome("portabile");
+
+    const vortilla::Sistema esempio = vortilla::CompilaSistema(Righe(500, 500));
     for (const int estratti : {20, 6}) {
-        const double finestra = FinestraAlSecondo(righe, estratti);
-        const std::uint64_t n = 1'000'000;
-        const Misura uno = SerieAlSecondo(sistema, estratti, 1, n);
-        const Misura tutti = SerieAlSecondo(sistema, estratti, core, n * core);
-        std::printf("%2d su 90: finestra (ancora) %9.0f estrazioni/s\n", estratti, finestra);
-        std::printf("          serie, 1 thread  %9.0f estrazioni/s = %6.1fx la finestra\n",
-                    uno.alSecondo, uno.alSecondo / finestra);
-        std::printf(
-            "          serie, %u thread  %9.0f estrazioni/s = %6.1fx la finestra, %.2fx un thread"
-            " (con %.2f core davvero avuti)\n",
-            core, tutti.alSecondo, tutti.alSecondo / finestra, tutti.alSecondo / uno.alSecondo,
-            tutti.core);
+        const Misura uno = Serie(esempio, estratti, 1, inUso);
+        const Misura tutti = Serie(esempio, estratti, core, inUso);
+        std::printf("%2d su 90, 500 righe, %s: 1 thread %s per core; %u thread %s = %.2fx un core "
+                    "(con %.2f core davvero avuti), %.2fx per core\n",
+                    estratti, inUso.nome, Velocita(uno.perCore).c_str(), core,
+                    Velocita(tutti.alSecondo).c_str(), tutti.alSecondo / uno.perCore, tutti.core,
+                    tutti.perCore / uno.perCore);
     }
     const long prima = PiccoKiB();
-    SerieAlSecondo(sistema, 20, core, 10'000'000);
+    const std::atomic<bool> mai{false};
+    vortilla::EseguiSerie(esempio, {7, 30'000'000, 20, core, false, &inUso}, mai);
     std::printf("picco di memoria: %.1f MB dopo le serie qui sopra, %.1f MB dopo altre 30 milioni "
                 "di estrazioni\n",
                 prima / 1024.0, PiccoKiB() / 1024.0);
+    struct Caso {
+        const char* nome;
+        int righe;
+    };
+    std::printf("Estrazioni per secondo di processore su un thread: oggi (il conteggio di prima, "
+                "ancora), portabile (seconda ancora), ogni nucleo\n");
+    for (const Caso caso : {Caso{"500 righe", 500}, Caso{"100000 righe", 100'000}}) {
+        const vortilla::Sistema sistema =
+            vortilla::CompilaSistema(Righe(caso.righe, static_cast<unsigned>(caso.righe)));
+        for (const int estratti : {20, 6}) {
+            const Misura oggi =
+                Migliore([&](std::uint64_t n) { bench::SerieOggi(sistema, estratti, n); });
+            const Misura base = Serie(sistema, estratti, 1, portabile);
+            std::printf("%2d su 90, %-12s  oggi %11s\n", estratti, caso.nome,
+                        Velocita(oggi.perCore).c_str());
+            for (const vortilla::Nucleo* nucleo : nuclei) {
+                const Misura m = nucleo == &portabile ? base : Serie(sistema, estratti, 1, *nucleo);
+                std::printf("%26s %-9s %11s = %6.1fx oggi, %5.2fx portabile\n", "", nucleo->nome,
+                            Velocita(m.perCore).c_str(), m.perCore / oggi.perCore,
+                            m.perCore / base.perCore);
+            }
+        }
+    }
+
     esatti::Figure();
     return 0;
 }

@@ -71,7 +71,9 @@ if(TARGET vortilla-serie)
         set(pagina_serie ${CMAKE_BINARY_DIR}/man/vortilla-serie.6)
         file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/man)
         add_custom_command(OUTPUT ${pagina_serie}
+            # The version without the line naming this processor's kernel.
             COMMAND ${HELP2MAN} --no-info --section=6 --locale=C.UTF-8
+                    "--version-string=vortilla-serie ${PROJECT_VERSION}"
                     "--name=simulate a long series of draws of a 90-number lottery against the exact odds"
                     --output=${pagina_serie} $<TARGET_FILE:vortilla-serie>
             DEPENDS vortilla-serie

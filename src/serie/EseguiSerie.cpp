@@ -3,9 +3,10 @@
 
 #include "serie/EseguiSerie.h"
 
-#include "serie/Generatore.h"
+#include "serie/PunteggioVeloce.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -40,24 +41,50 @@ struct alignas(64) PerThread {
     std::vector<std::uint8_t> punti; // scratch: each line's points in a draw
 };
 
+// Conteggi::Aggiungi for a few draws at once, summed by the kernel.
+void AggiungiLotto(Conteggi& conteggi, const SommeLotto& somme, std::size_t quante)
+{
+    conteggi.estrazioni += quante;
+    for (std::size_t p = 0; p < ValoriPunti; ++p) {
+        conteggi.osservati[p] += somme.righe[p];
+        conteggi.quadrati[p] += somme.quadrati[p];
+        conteggi.migliore[p] += somme.migliori[p];
+    }
+}
+
 void Esegui(Lavoro& lavoro, PerThread& mio)
 {
     Conteggi& conteggi = mio.conteggi;
     std::vector<std::uint8_t>& punti = mio.punti;
     const ParametriSerie& p = lavoro.parametri;
     const bool perRiga = p.perRiga;
+    const Nucleo& nucleo = p.nucleo ? *p.nucleo : NucleoInUso();
+    // A few draws at a time, so that a kernel can make them side by side;
+    // one at a time when each line's points are wanted, or when 16 squares
+    // of counts of lines might not add up within 64 bits.
+    constexpr std::uint64_t Lotto = 16;
+    const std::uint64_t perLotto =
+        perRiga || lavoro.sistema.righe.size() >= (std::uint64_t{1} << 30) ? 1 : Lotto;
+    std::array<Maschera, Lotto> estratti;
+    std::array<ConteggioEstrazione, Lotto> contati;
     while (!lavoro.ferma.load(std::memory_order_relaxed)) {
         const std::uint64_t blocco = lavoro.prossimo.fetch_add(1, std::memory_order_relaxed);
         if (blocco >= lavoro.blocchi)
             break;
         const std::uint64_t inizio = blocco * lavoro.perBlocco;
         const std::uint64_t fine = std::min(p.estrazioni, inizio + lavoro.perBlocco);
-        for (std::uint64_t i = inizio; i < fine; ++i) {
-            const Maschera estratti = EstraiNumeri(p.seme, i, p.estratti);
-            conteggi.Aggiungi(ContaPunti(lavoro.sistema, estratti, punti, perRiga));
+        for (std::uint64_t i = inizio; i < fine;) {
+            const auto quante = static_cast<std::size_t>(std::min(perLotto, fine - i));
+            nucleo.estrai(p.seme, i, quante, p.estratti, estratti.data());
+            nucleo.conta(lavoro.sistema, estratti.data(), quante, contati.data(),
+                         {nullptr, perRiga ? punti.data() : nullptr});
+            SommeLotto somme;
+            nucleo.somma(contati.data(), quante, somme);
+            AggiungiLotto(conteggi, somme, quante);
             if (perRiga)
                 for (std::size_t r = 0; r < punti.size(); ++r)
                     ++conteggi.perRiga[r][punti[r]];
+            i += quante;
         }
         lavoro.fatte.fetch_add(fine - inizio, std::memory_order_relaxed);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "serie/Conteggi.h"
+#include "serie/PunteggioVeloce.h"
 #include "serie/Sistema.h"
 
 #include <atomic>
@@ -14,10 +15,11 @@ namespace vortilla {
 
 struct ParametriSerie {
     std::uint64_t seme = 0;
-    std::uint64_t estrazioni = 0; // draws 0..estrazioni-1
-    int estratti = 20;            // numbers per draw, of 90
-    unsigned thread = 1;          // >= 1
-    bool perRiga = false;         // also tally each line by points
+    std::uint64_t estrazioni = 0;   // draws 0..estrazioni-1
+    int estratti = 20;              // numbers per draw, of 90
+    unsigned thread = 1;            // >= 1
+    bool perRiga = false;           // also tally each line by points
+    const Nucleo* nucleo = nullptr; // the kernel; null for NucleoInUso()
 };
 
 // Draws per block: a block takes a few milliseconds whatever the number of

@@ -6,69 +6,51 @@
 namespace vortilla {
 namespace {
 
-// The SplitMix64 finaliser: a bijection of 64-bit words that spreads every
-// input bit over the whole output.
-constexpr std::uint64_t Mescola(std::uint64_t z)
+// `chiave` is Mescola(seme). No branch depends on the numbers: a pick that is
+// refused only leaves the set as it was, so the loop runs at full speed.
+[[gnu::always_inline]] inline Maschera Estrai(std::uint64_t chiave, std::uint64_t indice,
+                                              int quanti, std::uint32_t massimo)
 {
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
-    return z ^ (z >> 31);
+    std::uint64_t stato = Mescola(chiave + indice);
+    const std::uint32_t soglia = 65536u % massimo;
+    std::uint64_t basso = 0;
+    std::uint64_t alto = 0;
+    int presi = 0;
+    while (presi < quanti) {
+        stato += PassoFlusso;
+        std::uint64_t parola = Mescola(stato);
+        for (int q = 0; q < 4; ++q, parola >>= 16) {
+            const std::uint32_t prodotto = static_cast<std::uint32_t>(parola & 0xFFFF) * massimo;
+            const std::uint32_t n = prodotto >> 16; // 0-based
+            const std::uint64_t bit = std::uint64_t{1} << (n & 63);
+            const std::uint64_t inAlto = 0 - std::uint64_t{n >> 6}; // all ones above 64
+            const std::uint64_t bitBasso = bit & ~inAlto;
+            const std::uint64_t bitAlto = bit & inAlto;
+            // Bitwise, not logical, ands: all three tests are made, no branch.
+            const std::uint64_t prendi =
+                std::uint64_t{(prodotto & 0xFFFF) >= soglia} & std::uint64_t{presi < quanti}
+                & std::uint64_t{((basso & bitBasso) | (alto & bitAlto)) == 0};
+            basso |= bitBasso & (0 - prendi);
+            alto |= bitAlto & (0 - prendi);
+            presi += static_cast<int>(prendi);
+        }
+    }
+    return {basso, alto};
 }
-
-// SplitMix64. Each draw starts its own stream at a scrambled point of the
-// 2^64 cycle; neighbouring draws therefore do not share consecutive states.
-class Flusso {
-public:
-    Flusso(std::uint64_t seme, std::uint64_t indice) : stato_(Mescola(Mescola(seme) + indice)) {}
-
-    std::uint32_t Prossimo32()
-    {
-        if (!riserva_) {
-            stato_ += 0x9e3779b97f4a7c15u;
-            const std::uint64_t uscita = Mescola(stato_);
-            metaAlta_ = static_cast<std::uint32_t>(uscita >> 32);
-            riserva_ = true;
-            return static_cast<std::uint32_t>(uscita);
-        }
-        riserva_ = false;
-        return metaAlta_;
-    }
-
-    // Unbiased value in 0..n-1 by multiplication and rare rejection (Lemire).
-    std::uint32_t Sotto(std::uint32_t n)
-    {
-        std::uint64_t prodotto = std::uint64_t{Prossimo32()} * n;
-        auto resto = static_cast<std::uint32_t>(prodotto);
-        if (resto < n) {
-            const std::uint32_t soglia = (0u - n) % n;
-            while (resto < soglia) {
-                prodotto = std::uint64_t{Prossimo32()} * n;
-                resto = static_cast<std::uint32_t>(prodotto);
-            }
-        }
-        return static_cast<std::uint32_t>(prodotto >> 32);
-    }
-
-private:
-    std::uint64_t stato_;
-    std::uint32_t metaAlta_ = 0;
-    bool riserva_ = false;
-};
 
 } // namespace
 
 Maschera EstraiNumeri(std::uint64_t seme, std::uint64_t indice, int quanti, int massimo)
 {
-    Flusso flusso(seme, indice);
-    Maschera estratti;
-    for (int presi = 0; presi < quanti;) {
-        const int n = static_cast<int>(flusso.Sotto(static_cast<std::uint32_t>(massimo))) + 1;
-        if (!estratti.Contiene(n)) {
-            estratti.Aggiungi(n);
-            ++presi;
-        }
-    }
-    return estratti;
+    return Estrai(Mescola(seme), indice, quanti, static_cast<std::uint32_t>(massimo));
+}
+
+void EstraiLotto(std::uint64_t seme, std::uint64_t prima, std::size_t quante, int quanti,
+                 Maschera* uscita)
+{
+    const std::uint64_t chiave = Mescola(seme);
+    for (std::size_t i = 0; i < quante; ++i)
+        uscita[i] = Estrai(chiave, prima + i, quanti, 90);
 }
 
 } // namespace vortilla

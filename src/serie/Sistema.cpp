@@ -12,11 +12,64 @@
 #include <functional>
 
 namespace vortilla {
+namespace {
+
+// The layers of a line come in turn, m = 2, 3, ... for each line that has them.
+void AffettaStrati(const Sistema& sistema, Fette& fette)
+{
+    std::map<std::pair<int, int>, Fila> delGruppo; // (number, m) -> lines of the group
+    std::size_t gruppo = 0;
+    const auto chiudiGruppi = [&](std::size_t finoA) {
+        for (; gruppo < finoA; ++gruppo) {
+            for (const auto& [chiave, fila] : delGruppo) {
+                fette.strati.push_back(fila);
+                fette.numeroStrato.push_back(static_cast<std::uint8_t>(chiave.first));
+            }
+            delGruppo.clear();
+            fette.primoStrato.push_back(static_cast<std::uint32_t>(fette.strati.size()));
+        }
+    };
+    std::uint32_t rigaPrima = UINT32_MAX;
+    int m = 1;
+    for (const Strato& strato : sistema.strati) {
+        m = strato.riga == rigaPrima ? m + 1 : 2;
+        rigaPrima = strato.riga;
+        chiudiGruppi(strato.riga / RighePerGruppo);
+        for (int n = 1; n <= 90; ++n)
+            if (strato.numeri.Contiene(n))
+                delGruppo[{n, m}].Aggiungi(strato.riga % RighePerGruppo);
+    }
+    chiudiGruppi(fette.gruppi);
+}
+
+Fette Affetta(const Sistema& sistema, std::span<const std::uint8_t> lunghezze)
+{
+    Fette fette;
+    const std::size_t righe = sistema.righe.size();
+    const std::size_t gruppi = (righe + RighePerGruppo - 1) / RighePerGruppo;
+    fette.gruppi = gruppi;
+    fette.perNumero.resize(90 * gruppi);
+    fette.perLunghezza.resize(Lunghezze * gruppi);
+    for (std::size_t r = 0; r < righe; ++r) {
+        const std::size_t g = r / RighePerGruppo;
+        const std::size_t bit = r % RighePerGruppo;
+        for (int n = 1; n <= 90; ++n)
+            if (sistema.righe[r].Contiene(n))
+                fette.perNumero[static_cast<std::size_t>(n - 1) * gruppi + g].Aggiungi(bit);
+        fette.perLunghezza[(lunghezze[r] - LunghezzaMinima) * gruppi + g].Aggiungi(bit);
+    }
+    AffettaStrati(sistema, fette);
+    return fette;
+}
+
+} // namespace
 
 Sistema CompilaSistema(std::span<const std::string> righe)
 {
     Sistema sistema;
     sistema.righe.reserve(righe.size());
+    std::vector<std::uint8_t> lunghezze;
+    lunghezze.reserve(righe.size());
     std::array<std::uint8_t, 91> volte{};
     for (const std::string& riga : righe) {
         // The same checks as the load: anything else would leave the tally.
@@ -49,10 +102,12 @@ Sistema CompilaSistema(std::span<const std::string> righe)
             sistema.strati.push_back(strato);
         }
         ++sistema.perLunghezza[static_cast<std::size_t>(numeri)];
+        lunghezze.push_back(static_cast<std::uint8_t>(numeri));
         sistema.conRipetizioni += piuVolte > 1;
         std::sort(forma.begin(), forma.end(), std::greater<>());
         ++sistema.forme[forma];
     }
+    sistema.fette = Affetta(sistema, lunghezze);
     return sistema;
 }
 

@@ -33,6 +33,32 @@ struct Strato {
     std::uint32_t riga;
 };
 
+// One bit per line of a group of 512 consecutive lines: line 64·w + b of the
+// group is bit b of word w.
+struct alignas(64) Fila {
+    std::array<std::uint64_t, 8> parole{};
+
+    void Aggiungi(std::size_t riga) { parole[riga / 64] |= std::uint64_t{1} << (riga % 64); }
+};
+
+inline constexpr std::size_t RighePerGruppo = 512;
+inline constexpr std::size_t LunghezzaMinima = 3; // numbers of a line, repeats counted
+inline constexpr std::size_t Lunghezze = ValoriPunti - LunghezzaMinima; // 3..10
+
+// The lines sliced by number, 512 at a time: a draw is scored by adding, in
+// each group, the rows of its numbers into counters of four bits per line.
+struct Fette {
+    std::size_t gruppi = 0;
+    std::vector<Fila> perNumero;    // lines holding n, group g: row (n-1)·gruppi + g
+    std::vector<Fila> perLunghezza; // lines of L numbers, group g: row (L-3)·gruppi + g
+    // The further layers (numbers held m >= 2 times), group by group: those
+    // of group g are strati[primoStrato[g] .. primoStrato[g+1]), each for the
+    // number numeroStrato[] of the same index. Most groups have none.
+    std::vector<Fila> strati;
+    std::vector<std::uint8_t> numeroStrato;
+    std::vector<std::uint32_t> primoStrato{0};
+};
+
 // A set of combination lines ready to be scored many times. A line's points
 // are the sum over m of how many drawn numbers occur at least m times in it,
 // which is what counting every token separately gives: "5 5 5" scores 3
@@ -46,6 +72,7 @@ struct Sistema {
     // 0 past the last -> how many lines have that form: all the exact odds
     // need to know of the lines.
     std::map<Forma, std::uint64_t> forme;
+    Fette fette; // the same lines, as the scoring kernels read them
 };
 
 // Builds the system from normalised lines that passed validation (3..10

@@ -1,16 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Vortilla developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The fast scorer and the draws by index against the window's own scoring.
+// Every scoring kernel against the window's own scoring, and against the
+// portable kernel, on the same draws.
 
 #include "engine/Punteggio.h"
+#include "serie/Conteggi.h"
 #include "serie/Generatore.h"
 #include "serie/PunteggioVeloce.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -24,9 +26,13 @@ std::string RigaCasuale(std::mt19937_64& motore, bool ripeti)
 {
     std::uniform_int_distribution<int> lunghezza(3, 10), numero(1, 90), pool(1, 4), zero(0, 5);
     const int base = numero(motore);
+    std::vector<int> presi;
     std::string riga;
     for (int i = lunghezza(motore); i > 0; --i) {
-        const int n = ripeti ? (base + pool(motore)) % 90 + 1 : numero(motore);
+        int n = ripeti ? (base + pool(motore)) % 90 + 1 : numero(motore);
+        while (!ripeti && std::find(presi.begin(), presi.end(), n) != presi.end())
+            n = numero(motore);
+        presi.push_back(n);
         riga += (zero(motore) == 0 && n < 10 ? "0" : "") + std::to_string(n) + (i > 1 ? " " : "");
     }
     return riga;
@@ -40,67 +46,103 @@ std::vector<std::int16_t> TabellaFinestra(Maschera estratti)
     return tabella;
 }
 
+int Lunghezza(const std::string& riga)
+{
+    return static_cast<int>(std::count(riga.begin(), riga.end(), ' ')) + 1;
+}
+
+const Nucleo& Portabile() { return *NucleoDiNome("portabile"); }
+
 } // namespace
 
 class TestPunteggioVeloce : public QObject {
     Q_OBJECT
 private slots:
-    void estrazioniDistinteERipetibili_data()
+    void ogniNucleoContaComeLaFinestra_data()
     {
-        QTest::addColumn<int>("quanti");
-        QTest::newRow("twenty of ninety") << 20;
-        QTest::newRow("six of ninety") << 6;
-    }
-    void estrazioniDistinteERipetibili()
-    {
-        QFETCH(int, quanti);
-        std::set<std::pair<std::uint64_t, std::uint64_t>> viste;
-        for (std::uint64_t i = 0; i < 2000; ++i) {
-            const Maschera m = EstraiNumeri(42, i, quanti);
-            QCOMPARE(m.Quanti(), quanti);
-            QCOMPARE(m.alto >> 26, std::uint64_t{0}); // nothing above 90
-            QVERIFY(m == EstraiNumeri(42, i, quanti));
-            viste.insert({m.basso, m.alto});
-        }
-        QVERIFY(viste.size() > 1990);
-        QVERIFY(!(EstraiNumeri(42, 7, quanti) == EstraiNumeri(43, 7, quanti)));
-    }
-
-    void concordaConIlPunteggioDellaFinestra_data()
-    {
+        QTest::addColumn<QString>("nucleo");
+        QTest::addColumn<int>("righe");
         QTest::addColumn<bool>("ripeti");
-        QTest::addColumn<bool>("perRiga");
-        QTest::newRow("lines without repeats, fused tally") << false << false;
-        QTest::newRow("lines without repeats, points by line") << false << true;
-        QTest::newRow("lines mostly with repeats") << true << false;
-    }
-    void concordaConIlPunteggioDellaFinestra()
-    {
-        QFETCH(bool, ripeti);
-        QFETCH(bool, perRiga);
-        std::mt19937_64 motore(ripeti * 2 + perRiga);
-        for (int giro = 0; giro < 40; ++giro) {
-            std::vector<std::string> righe(257);
-            for (auto& riga : righe)
-                riga = RigaCasuale(motore, ripeti);
-            // Ten 5s score ten when 5 is drawn.
-            righe[0] = "5 5 5 5 5 5 5 5 5 05";
-            const Sistema sistema = CompilaSistema(righe);
-            std::vector<std::uint8_t> punti(righe.size());
-            for (std::uint64_t i = 0; i < 25; ++i) {
-                const Maschera estratti = EstraiNumeri(motore(), i, giro % 2 ? 20 : 6);
-                const auto finestra = TabellaFinestra(estratti);
-                const auto attesa = CalcolaPunteggi(righe, finestra);
-                QVERIFY(attesa);
-                const ConteggioEstrazione veloce = ContaPunti(sistema, estratti, punti, perRiga);
-                for (std::size_t p = 0; p < veloce.size(); ++p)
-                    QCOMPARE(static_cast<int>(veloce[p]), (*attesa)[p]);
-                if (perRiga || ripeti)
-                    for (std::size_t r = 0; r < righe.size(); ++r)
-                        QCOMPARE(std::optional<int>(punti[r]),
-                                 PuntiCombinazione(righe[r], finestra));
-            }
+        QTest::addColumn<int>("estratti");
+        for (const Nucleo& nucleo : Nuclei()) {
+            const auto riga = [&](const char* caso, int righe, bool ripeti, int estratti) {
+                QTest::addRow("%s: %s", nucleo.nome, caso)
+                    << QString(nucleo.nome) << righe << ripeti << estratti;
+            };
+            riga("three lines without repeats, 20 drawn", 3, false, 20);
+            riga("a group and a bit without repeats, 6 drawn", 515, false, 6);
+            riga("3000 lines without repeats, 20 drawn", 3000, false, 20);
+            riga("130 lines mostly with repeats, 20 drawn", 130, true, 20);
+            riga("3000 lines mostly with repeats, 6 drawn", 3000, true, 6);
         }
+    }
+    // Counts by points, by length and points, and each line's points, with
+    // and without the details that the fast path leaves out.
+    void ogniNucleoContaComeLaFinestra()
+    {
+        QFETCH(QString, nucleo);
+        QFETCH(int, righe);
+        QFETCH(bool, ripeti);
+        QFETCH(int, estratti);
+        const Nucleo& provato = *NucleoDiNome(nucleo.toStdString());
+        if (!provato.disponibile())
+            QSKIP(qPrintable("this processor cannot run the " + nucleo + " kernel"));
+        std::mt19937_64 motore(static_cast<std::uint64_t>(righe * 2 + ripeti));
+        std::vector<std::string> testo(static_cast<std::size_t>(righe));
+        for (auto& riga : testo)
+            riga = RigaCasuale(motore, ripeti);
+        // Ten 5s score ten when 5 is drawn, in the second group when there is one.
+        testo[static_cast<std::size_t>(righe) - 1] = "5 5 5 5 5 5 5 5 5 05";
+        const Sistema sistema = CompilaSistema(testo);
+
+        constexpr std::size_t Quante = 21; // not a whole number of lanes
+        std::vector<Maschera> estrazioni(Quante);
+        provato.estrai(77, 1000, Quante, estratti, estrazioni.data());
+        // A draw where 5 came out, so that the line of ten 5s makes 10.
+        if (!estrazioni[3].Contiene(5)) {
+            estrazioni[3].basso &= estrazioni[3].basso - 1;
+            estrazioni[3].Aggiungi(5);
+        }
+        // And one of more than 64 numbers, past what a series draws.
+        estrazioni[5] = {};
+        for (int n = 1; n <= 90; ++n)
+            if (n % 5 != 0)
+                estrazioni[5].Aggiungi(n);
+        std::vector<ConteggioEstrazione> veloce(Quante), dettagliato(Quante), portabile(Quante);
+        std::vector<ConteggioPerLunghezza> perLunghezza(Quante);
+        std::vector<std::uint8_t> punti(Quante * testo.size());
+        provato.conta(sistema, estrazioni.data(), Quante, veloce.data(), {});
+        provato.conta(sistema, estrazioni.data(), Quante, dettagliato.data(),
+                      {perLunghezza.data(), punti.data()});
+        Portabile().conta(sistema, estrazioni.data(), Quante, portabile.data(), {});
+
+        Conteggi daPortabile;
+        for (std::size_t e = 0; e < Quante; ++e) {
+            const auto finestra = TabellaFinestra(estrazioni[e]);
+            const auto attesa = CalcolaPunteggi(testo, finestra);
+            QVERIFY(attesa);
+            ConteggioPerLunghezza perLunghezzaAtteso{};
+            for (std::size_t r = 0; r < testo.size(); ++r) {
+                const auto p = PuntiCombinazione(testo[r], finestra);
+                QCOMPARE(std::optional<int>(punti[e * testo.size() + r]), p);
+                ++perLunghezzaAtteso[static_cast<std::size_t>(Lunghezza(testo[r]))]
+                                    [static_cast<std::size_t>(*p)];
+            }
+            for (std::size_t p = 0; p < ValoriPunti; ++p)
+                QCOMPARE(static_cast<int>(veloce[e][p]), (*attesa)[p]);
+            QCOMPARE(dettagliato[e], veloce[e]);
+            QCOMPARE(perLunghezza[e], perLunghezzaAtteso);
+            daPortabile.Aggiungi(portabile[e]);
+        }
+        // The same tallies, summed by the kernel 16 draws and 5 at a time.
+        SommeLotto somme;
+        provato.somma(veloce.data(), 16, somme);
+        provato.somma(veloce.data() + 16, Quante - 16, somme);
+        QCOMPARE(somme.righe, daPortabile.osservati);
+        QVERIFY(
+            std::equal(somme.quadrati.begin(), somme.quadrati.end(), daPortabile.quadrati.begin()));
+        QCOMPARE(somme.migliori, daPortabile.migliore);
+        QVERIFY(somme.migliori[10] > 0);
     }
 
     void contaLeRigheRipetuteELeLunghezze()
@@ -111,6 +153,14 @@ private slots:
         QCOMPARE(sistema.perLunghezza[3], std::uint64_t{3});
         QCOMPARE(sistema.perLunghezza[10], std::uint64_t{1});
         QCOMPARE(sistema.forme.size(), std::size_t{3}); // {1,1,1}, {3}, ten ones
+    }
+
+    void unNucleoSiSceglieColSuoNome()
+    {
+        QCOMPARE(Nuclei().front().nome, "portabile");
+        QVERIFY(Portabile().disponibile());
+        QVERIFY(!NucleoDiNome("veloce"));
+        QVERIFY(NucleoInUso().disponibile());
     }
 };
 

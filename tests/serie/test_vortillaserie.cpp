@@ -26,9 +26,15 @@ struct Esito {
     QByteArray err;
 };
 
-Esito Avvia(const QStringList& argomenti)
+// `nucleo`, if given, forced through VORTILLA_NUCLEO.
+Esito Avvia(const QStringList& argomenti, const QString& nucleo = {})
 {
     QProcess programma;
+    if (!nucleo.isEmpty()) {
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert("VORTILLA_NUCLEO", nucleo);
+        programma.setProcessEnvironment(ambiente);
+    }
     programma.start(VORTILLA_SERIE, argomenti);
     if (!programma.waitForFinished(60'000))
         programma.kill();
@@ -149,6 +155,64 @@ private slots:
         QCOMPARE(o["almeno"].toArray()[0].toObject()["intervallo95"].toArray().size(), 2);
         QCOMPARE(o["dettaglio"].toArray()[1].toObject()["combinazione"].toString(),
                  QString("05 5 5 40"));
+    }
+
+    // Lines in two groups of 512 for the kernels, some with repeats.
+    void ilJsonNonDipendeDalNucleo_data()
+    {
+        QTest::addColumn<QString>("nucleo");
+        QTest::addColumn<QString>("thread");
+        QTest::newRow("the AVX2 kernel on two threads") << "avx2"
+                                                        << "2";
+        QTest::newRow("the AVX-512 kernel on three threads") << "avx512"
+                                                             << "3";
+    }
+    void ilJsonNonDipendeDalNucleo()
+    {
+        QFETCH(QString, nucleo);
+        QFETCH(QString, thread);
+        QByteArray testo;
+        for (int r = 0; r < 600; ++r)
+            testo += QByteArray::number(1 + r % 90) + ' ' + QByteArray::number(1 + r * 7 % 90) + ' '
+                     + QByteArray::number(1 + r * 13 % 90) + ' ' + QByteArray::number(1 + r % 89)
+                     + "\n";
+        const QString file =
+            QString::fromStdString(finte::ScriviFile(cartella_, "seicento.txt", testo));
+        const QStringList base{file,   "--tutte",   "--seme", "99",          "--estrazioni",
+                               "3001", "--formato", "json",   "--dettaglio", "--thread"};
+        const Esito portabile = Avvia(base + QStringList{"1"}, "portabile");
+        const Esito provato = Avvia(base + QStringList{thread}, nucleo);
+        if (provato.uscita == 2 && provato.err.contains("non può eseguire"))
+            QSKIP(qPrintable("this processor cannot run the " + nucleo + " kernel"));
+        QCOMPARE(portabile.uscita, 0);
+        QCOMPARE(provato.uscita, 0);
+        QCOMPARE(SenzaPrestazioni(provato.out), SenzaPrestazioni(portabile.out));
+        QCOMPARE(SenzaPrestazioni(portabile.out)["combinazioni"].toInteger(), 600);
+    }
+
+    void ilNucleoSiSceglieConLaVariabile_data()
+    {
+        QTest::addColumn<QString>("nucleo");
+        QTest::addColumn<int>("uscita");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        QTest::newRow("the portable kernel is named by --version")
+            << "portabile" << 0 << QByteArray("\nnucleo di calcolo: portabile\n") << QByteArray();
+        QTest::newRow("an unknown kernel is refused")
+            << "turbo" << 2 << QByteArray()
+            << QByteArray("vortilla-serie: VORTILLA_NUCLEO=turbo: nucleo sconosciuto (disponibili: "
+                          "portabile");
+    }
+    void ilNucleoSiSceglieConLaVariabile()
+    {
+        QFETCH(QString, nucleo);
+        QFETCH(int, uscita);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        const Esito esito = Avvia({"--version"}, nucleo);
+        QCOMPARE(esito.uscita, uscita);
+        QVERIFY2(esito.out.endsWith(out), esito.out.constData());
+        QVERIFY2(esito.err.startsWith(err), esito.err.constData());
     }
 
     void ilGraficoCompletoONessunFile()

@@ -3,6 +3,8 @@
 
 #include "Opzioni.h"
 
+#include "serie/PunteggioVeloce.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -15,11 +17,14 @@ constexpr auto Descrizione =
     "Simula una lunga serie di estrazioni (20 o 6 numeri su 90) sulle combinazioni\n"
     "di FILE, letto e controllato come dal programma a finestre, e confronta i punti\n"
     "ottenuti con le probabilità esatte. Con lo stesso seme e le stesse opzioni i\n"
-    "risultati sono identici qualunque sia il numero di thread.\n"
+    "risultati sono identici qualunque siano il numero di thread e il processore.\n"
     "\n"
     "Stato d'uscita: 0 serie completata, 1 file rifiutato, 2 riga di comando non\n"
     "valida, 130 serie interrotta (Ctrl-C): si stampano i risultati delle estrazioni\n"
-    "completate.";
+    "completate.\n"
+    "\n"
+    "VORTILLA_NUCLEO=portabile, avx2 o avx512 impone il nucleo di calcolo; senza,\n"
+    "il più veloce che il processore esegue. --version dice quale è in uso.";
 
 // Whole decimal number without sign or spaces, within 1..massimo.
 std::optional<std::uint64_t> Numero(const QString& testo, std::uint64_t minimo,
@@ -90,8 +95,14 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
         uscita = 0;
         return std::nullopt;
     }
+    std::string motivo;
+    const vortilla::Nucleo* nucleo = vortilla::NucleoRichiesto(motivo);
+    if (!nucleo) {
+        std::fprintf(stderr, "vortilla-serie: %s\n", motivo.c_str());
+        return std::nullopt;
+    }
     if (parser.isSet(versione)) {
-        std::printf("vortilla-serie %s\n", VORTILLA_VERSIONE);
+        std::printf("vortilla-serie %s\nnucleo di calcolo: %s\n", VORTILLA_VERSIONE, nucleo->nome);
         uscita = 0;
         return std::nullopt;
     }
