@@ -111,10 +111,10 @@ Bersaglio ControllaBersaglio(const std::string& percorso)
     return b;
 }
 
-FileCompleto::FileCompleto(std::string bersaglio)
+FileCompleto::FileCompleto(std::string bersaglio, bool conNome)
     : bersaglio_(std::move(bersaglio)), cartella_(Cartella(bersaglio_))
 {
-    if (ProcDisponibile()) {
+    if (!conNome && ProcDisponibile()) {
         fd_ = ::open(cartella_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, Modo);
         if (fd_ >= 0)
             return;

@@ -29,7 +29,11 @@ Bersaglio ControllaBersaglio(const std::string& percorso);
 // It keeps the old file's permissions.
 class FileCompleto : public Destinazione {
 public:
-    explicit FileCompleto(std::string bersaglio); // as ControllaBersaglio gives it
+    // `bersaglio` as ControllaBersaglio gives it. The content has no name
+    // until it is complete, where the file system allows (O_TMPFILE);
+    // otherwise, or with `conNome`, it is written under a temporary name,
+    // registered with NomeTemporaneo.
+    explicit FileCompleto(std::string bersaglio, bool conNome = false);
     FileCompleto(const FileCompleto&) = delete;
     FileCompleto& operator=(const FileCompleto&) = delete;
     ~FileCompleto() override; // an unconfirmed content goes

@@ -29,12 +29,6 @@ constexpr std::string_view Aiuto =
     "ottenuti con le probabilità esatte. Con lo stesso seme e le stesse opzioni i\n"
     "risultati sono identici qualunque sia il numero di thread.\n"
     "\n"
-    "Stato d'uscita: 0 serie completata; 1 file rifiutato; 2 riga di comando non\n"
-    "valida o grafico che non si può scrivere; 3 risultati o grafico non scritti\n"
-    "per intero (uscita standard chiusa, disco pieno...); 130, 143 e 129 serie\n"
-    "interrotta da SIGINT (Ctrl-C), SIGTERM o SIGHUP: si stampano i risultati delle\n"
-    "estrazioni completate. Un secondo segnale termina subito.\n"
-    "\n"
     "Options:\n"
     "  -h, --help        Mostra questo aiuto ed esce.\n"
     "  -v, --version     Mostra la versione ed esce.\n"
@@ -52,7 +46,18 @@ constexpr std::string_view Aiuto =
     "\n"
     "Arguments:\n"
     "  FILE              File di combinazioni (da 3 a 10 numeri da 1 a 90 per riga);\n"
-    "                    - per leggerle dallo standard input.\n";
+    "                    - per leggerle dallo standard input.\n"
+    "\n"
+    "Stato d'uscita:\n"
+    "  0                 serie completata.\n"
+    "  1                 file rifiutato.\n"
+    "  2                 riga di comando non valida, o grafico che non si può\n"
+    "                    scrivere.\n"
+    "  3                 risultati o grafico non scritti per intero (uscita standard\n"
+    "                    chiusa, disco pieno...).\n"
+    "  130, 143, 129     serie interrotta da SIGINT (Ctrl-C), SIGTERM o SIGHUP: si\n"
+    "                    stampano i risultati delle estrazioni completate. Un secondo\n"
+    "                    segnale termina subito.\n";
 
 struct Voce {
     std::string_view nome; // without dashes

@@ -5,7 +5,6 @@
 // speed, against the exact odds.
 
 #include "GraficoIsolato.h"
-#include "LeggiFile.h"
 #include "Opzioni.h"
 #include "Progresso.h"
 #include "Segnali.h"
@@ -16,6 +15,7 @@
 #include "errors/MessaggioErrore.h"
 #include "serie/DescriviErrore.h"
 #include "serie/EseguiSerie.h"
+#include "serie/FileCombinazioni.h"
 #include "serie/FileCompleto.h"
 #include "serie/Formati.h"
 
@@ -74,6 +74,13 @@ bool ScriviGrafico(const vortilla::Risultato& r, const std::string& nome,
     return false;
 }
 
+int Rifiuta(const std::string& file, const vortilla::Rifiuto& rifiuto)
+{
+    std::fprintf(stderr, "vortilla-serie: %s: %s\n", file.c_str(),
+                 vortilla::TestoRifiuto(rifiuto).c_str());
+    return FileRifiutato;
+}
+
 int Esegui(const Opzioni& o)
 {
     // A chart that cannot be written is refused before the work, not after.
@@ -87,12 +94,11 @@ int Esegui(const Opzioni& o)
         }
     }
 
-    auto file = FileCombinazioni::Apri(o.file);
-    if (!file)
-        return FileRifiutato;
-    const auto elementi = file->Verifica();
+    vortilla::Rifiuto rifiuto;
+    auto file = vortilla::FileCombinazioni::Apri(o.file, rifiuto);
+    const auto elementi = file ? file->Verifica(rifiuto) : std::nullopt;
     if (!elementi)
-        return FileRifiutato;
+        return Rifiuta(o.file, rifiuto);
     const std::size_t quante = o.tutte ? std::numeric_limits<std::size_t>::max()
                                        : vortilla::StatoSimulazione::MassimoCombinazioni;
     // Totals are 64-bit: a run whose line-draws could not be counted is
@@ -108,9 +114,9 @@ int Esegui(const Opzioni& o)
                      static_cast<unsigned long long>(massimo));
         return RigaDiComando;
     }
-    auto righe = file->Carica(quante);
+    auto righe = file->Carica(quante, rifiuto);
     if (!righe)
-        return FileRifiutato;
+        return Rifiuta(o.file, rifiuto);
     file.reset();
 
     vortilla::Risultato r;
