@@ -11,8 +11,7 @@ namespace vortilla {
 
 void Destinazione::Scrivi(std::string_view testo)
 {
-    if (errore_ != 0)
-        return;
+    // After a failure Svuota() only empties, so nothing more is written.
     if (raccolto_.size() + testo.size() > Capienza && Svuota() != 0)
         return;
     if (testo.size() >= Capienza)

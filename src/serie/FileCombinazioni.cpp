@@ -27,11 +27,8 @@ std::string Proc(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 bool ProcDisponibile() { return ::access("/proc/self/fd", X_OK) == 0; }
 
 // A pipe, a socket or a terminal cannot be read twice.
-bool DaCopiare(int fd)
+bool DaCopiare(const struct stat& info, int fd)
 {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return false; // closed: the reading says so
     return S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode) || ::isatty(fd) == 1;
 }
 
@@ -104,8 +101,7 @@ FileCombinazioni::~FileCombinazioni()
         ::close(fd_);
 }
 
-std::unique_ptr<FileCombinazioni> FileCombinazioni::Apri(const std::string& nome,
-                                                         Rifiuto& rifiuto)
+std::unique_ptr<FileCombinazioni> FileCombinazioni::Apri(const std::string& nome, Rifiuto& rifiuto)
 {
     const bool proc = ProcDisponibile();
     if (nome == "-") {
@@ -113,7 +109,12 @@ std::unique_ptr<FileCombinazioni> FileCombinazioni::Apri(const std::string& nome
             rifiuto = {0, "lo standard input si legge solo dove /proc è montato"};
             return nullptr;
         }
-        const int fd = DaCopiare(STDIN_FILENO) ? CopiaIngresso(rifiuto) : STDIN_FILENO;
+        struct stat info {};
+        if (::fstat(STDIN_FILENO, &info) != 0) {
+            rifiuto = {0, "standard input chiuso"};
+            return nullptr;
+        }
+        const int fd = DaCopiare(info, STDIN_FILENO) ? CopiaIngresso(rifiuto) : STDIN_FILENO;
         if (fd < 0)
             return nullptr;
         return std::unique_ptr<FileCombinazioni>(new FileCombinazioni(nome, fd, false));
@@ -168,8 +169,7 @@ std::optional<std::vector<std::string>> FileCombinazioni::Carica(std::size_t qua
     std::int32_t numero = 0;
     std::vector<std::string> righe;
     const auto elementi = Leggi(
-        [&] { return EsaminaFile(percorso_, LimitiCaricamento, registro, righe, quante); },
-        numero);
+        [&] { return EsaminaFile(percorso_, LimitiCaricamento, registro, righe, quante); }, numero);
     if (!elementi) {
         rifiuto = Numerato(numero);
         return std::nullopt;

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <random>
 
-#include <sys/resource.h>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 using namespace vortilla;

@@ -313,6 +313,7 @@ private slots:
         d.fallisceDopo = 1;
         std::vector<std::string> molte(50'000, "1 2 3");
         ScriviCsv(Campione(&molte), d);
+        d.Scrivi(std::string(100'000, 'x')); // too large to gather: written at once
         QCOMPARE(d.Svuota(), ENOSPC);
         QCOMPARE(d.Errore(), ENOSPC);
         QCOMPARE(d.scritture, 2);

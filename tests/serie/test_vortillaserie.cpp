@@ -90,7 +90,7 @@ void AvviaLunga(QProcess& programma, const QStringList& argomenti)
 
 } // namespace
 
-enum Caso { Normale, UscitaPiena, UscitaChiusa, DiscoPieno };
+enum Caso { Normale, IngressoChiuso, UscitaPiena, UscitaChiusa, DiscoPieno };
 
 class TestVortillaSerie : public QObject {
     Q_OBJECT
@@ -216,6 +216,8 @@ private slots:
         const QString s = sistema_;
         riga("a complete run ends with 0", {s}, Normale, 0, "");
         riga("a refused file ends with 1", {s + ".manca"}, Normale, 1, ": File non trovato ..!\n");
+        riga("a closed standard input is said in words", {"-"}, IngressoChiuso, 1,
+             "vortilla-serie: -: standard input chiuso\n");
         riga("a folder is said in words", {cartella_.path()}, Normale, 1,
              ": Si è verificato l' errore: 75 (è una cartella)\n");
         riga("an unknown option is named with its dashes", {s, "--veloce=1"}, Normale, 2,
@@ -230,7 +232,7 @@ private slots:
              ": grafico non scrivibile: la cartella non esiste.\n");
         riga("results on a full device end with 3", {s}, UscitaPiena, 3,
              "vortilla-serie: risultati non scritti: disco pieno.\n");
-        riga("results on a closed standard output end with 3", {s}, UscitaChiusa, 3,
+        riga("results on a closed standard output end with 3", {"-"}, UscitaChiusa, 3,
              "vortilla-serie: risultati non scritti: file chiuso.\n");
         riga("a chart on a full disk ends with 3", {s, "--grafico", cartella_.filePath("g.svg")},
              DiscoPieno, 3, "g.svg: grafico non scritto: file troppo grande.\n");
@@ -245,6 +247,8 @@ private slots:
         std::function<void()> nelFiglio;
         if (caso == UscitaChiusa)
             nelFiglio = [] { ::close(STDOUT_FILENO); };
+        if (caso == IngressoChiuso)
+            nelFiglio = [] { ::close(STDIN_FILENO); };
         if (caso == DiscoPieno) {
             finte::ScriviFile(cartella_, "g.svg", "vecchio");
             // A limit on file sizes fails writes as a full disk does.
@@ -254,8 +258,8 @@ private slots:
                 setrlimit(RLIMIT_FSIZE, &limite);
             };
         }
-        const Esito esito =
-            Avvia(argomenti, {}, nelFiglio, caso == UscitaPiena ? "/dev/full" : QString());
+        const Esito esito = Avvia(argomenti, Leggi(sistema_), nelFiglio,
+                                  caso == UscitaPiena ? "/dev/full" : QString());
         QCOMPARE(esito.uscita, uscita);
         QVERIFY2(errore.isEmpty() ? esito.err.isEmpty()
                                   : QString::fromUtf8(esito.err).endsWith(errore),

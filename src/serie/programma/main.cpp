@@ -24,7 +24,6 @@
 #include <limits>
 #include <random>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -33,16 +32,6 @@ std::uint64_t SemeNuovo()
 {
     std::random_device entropia;
     return (std::uint64_t{entropia()} << 32) ^ entropia();
-}
-
-// A standard stream that was closed is held by /dev/null opened the other
-// way round, so that no file the program opens takes its number (results
-// would go into it) and using it fails as it should.
-void TieniFlussiStandard()
-{
-    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-        if (::fcntl(fd, F_GETFD) < 0)
-            ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
 }
 
 void Scrivi(const vortilla::Risultato& r, Opzioni::Formato formato, vortilla::Destinazione& d)
@@ -175,7 +164,6 @@ int Esegui(const Opzioni& o)
 
 int main(int argc, char** argv)
 {
-    TieniFlussiStandard();
     int uscita = 0;
     const auto opzioni = LeggiOpzioni(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)), uscita);
