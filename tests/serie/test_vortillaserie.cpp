@@ -233,7 +233,7 @@ private slots:
         riga("results on a full device end with 3", {s}, UscitaPiena, 3,
              "vortilla-serie: risultati non scritti: disco pieno.\n");
         riga("results on a closed standard output end with 3", {"-"}, UscitaChiusa, 3,
-             "vortilla-serie: risultati non scritti: file chiuso.\n");
+             "vortilla-serie: risultati non scritti: uscita standard chiusa.\n");
         riga("a chart on a full disk ends with 3", {s, "--grafico", cartella_.filePath("g.svg")},
              DiscoPieno, 3, "g.svg: grafico non scritto: file troppo grande.\n");
     }

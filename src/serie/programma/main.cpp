@@ -20,6 +20,7 @@
 #include "serie/Formati.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <limits>
 #include <random>
@@ -149,8 +150,9 @@ int Esegui(const Opzioni& o)
     vortilla::DestinazioneDescrittore stdout_(STDOUT_FILENO);
     Scrivi(r, o.formato, stdout_);
     if (const int errore = stdout_.Svuota()) {
-        std::fprintf(stderr, "vortilla-serie: risultati non scritti: %s.\n",
-                     vortilla::DescriviErrore(errore).c_str());
+        const std::string motivo =
+            errore == EBADF ? "uscita standard chiusa" : vortilla::DescriviErrore(errore);
+        std::fprintf(stderr, "vortilla-serie: risultati non scritti: %s.\n", motivo.c_str());
         uscita = NonScritti;
     }
     if (!o.grafico.empty() && !ScriviGrafico(r, o.grafico, grafico))
