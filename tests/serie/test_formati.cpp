@@ -27,8 +27,8 @@ Risultato Campione(const std::vector<std::string>* righe = nullptr)
     Risultato r;
     r.file = "sistema.txt";
     r.combinazioni = 2;
-    r.perLunghezza[3] = 1;
-    r.perLunghezza[10] = 1;
+    for (std::size_t k = 3; k <= 10; ++k)
+        r.perLunghezza[k] = 11 * k;
     r.estratti = 6;
     r.estrazioniChieste = 500;
     r.seme = 18446744073709551615u;
@@ -151,6 +151,7 @@ private slots:
         riga("a line's numbers", "dettaglio", "2", "combinazione", "10 20 30 40 50 60 70 80 90 1");
         riga("the seed in full", "serie", "seme", "valore", "18446744073709551615");
         riga("the numbers drawn", "serie", "estratti", "valore", "6");
+        riga("the lines of ten numbers", "serie", "per_lunghezza_10", "valore", "110");
     }
     void ogniFiguraStaNellaSuaColonnaCsv()
     {
@@ -182,6 +183,8 @@ private slots:
         riga("the interval's lower bound", "almeno", "intervallo95", 0, 46.25);
         riga("the interval's upper bound", "almeno", "intervallo95", 1, 48.75);
         riga("a line's draws with 7 points", "dettaglio", "punti", 7, 18.0);
+        riga("the lines of ten numbers", "per_lunghezza", "10", -1, 110.0);
+        riga("the lines of three numbers", "per_lunghezza", "3", -1, 33.0);
     }
     void ogniFiguraStaNellaSuaChiaveJson()
     {
@@ -193,6 +196,10 @@ private slots:
         const QJsonObject o =
             QJsonDocument::fromJson(Scritto(ScriviJson, Campione(&DueRighe)), &errore).object();
         QCOMPARE(errore.error, QJsonParseError::NoError);
+        if (o[tabella].isObject()) {
+            QCOMPARE(o[tabella][chiave].toDouble(), valore);
+            return;
+        }
         // Row 7 of each table; the detail's second line.
         for (const QJsonValue riga : o[tabella].toArray()) {
             const QJsonObject r = riga.toObject();
