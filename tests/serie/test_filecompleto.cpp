@@ -179,24 +179,6 @@ private slots:
         RimuoviTemporanei();
         QCOMPARE(Voci(cartella), QStringList());
     }
-
-    void unContenutoNonConfermatoNonLasciaNulla_data()
-    {
-        QTest::addColumn<bool>("conNome");
-        QTest::newRow("written without a name") << false;
-        QTest::newRow("written under a temporary name") << true;
-    }
-    void unContenutoNonConfermatoNonLasciaNulla()
-    {
-        QFETCH(bool, conNome);
-        QTemporaryDir cartella;
-        {
-            FileCompleto file(QFile::encodeName(cartella.filePath("g.png")).toStdString(), conNome);
-            file.Scrivi("mezzo");
-            file.Svuota();
-        }
-        QCOMPARE(Voci(cartella), QStringList());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFileCompleto)

@@ -302,14 +302,10 @@ private slots:
 
     void unTrattinoLeggeLoStandardInput()
     {
-        const Esito daFile = Avvia({sistema_, "--seme", "3", "--formato", "csv", "--dettaglio"});
-        const Esito daIngresso =
-            Avvia({"-", "--seme", "3", "--formato", "csv", "--dettaglio"}, Leggi(sistema_));
-        QCOMPARE(daIngresso.uscita, 0);
-        QCOMPARE(
-            daIngresso.out.mid(daIngresso.out.indexOf("serie,combinazioni")).split('\n').mid(0, 16),
-            daFile.out.mid(daFile.out.indexOf("serie,combinazioni")).split('\n').mid(0, 16));
-        QVERIFY(daIngresso.out.contains("dettaglio,2,05 5 5 40,"));
+        const Esito esito = Avvia({"-", "--formato", "csv", "--dettaglio"}, Leggi(sistema_));
+        QCOMPARE(esito.uscita, 0);
+        QVERIFY(esito.out.contains("\nserie,combinazioni,3\n"));
+        QVERIFY(esito.out.contains("\ndettaglio,2,05 5 5 40,"));
     }
 
     void troppeEstrazioniSiDiconoPrimaDelCaricamento()
