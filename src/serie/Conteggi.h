@@ -22,6 +22,7 @@ struct Conteggi {
         quadrati{};                 // sum over draws of (lines with p points)^2
     Tabella64 migliore{};           // draws by the best points of any line
     std::vector<Tabella64> perRiga; // by line, only when asked for
+    unsigned thread = 0;            // the threads that ran the series
 
     // Adds one draw whose lines scored `conteggio`.
     void Aggiungi(const ConteggioEstrazione& conteggio)

@@ -10,15 +10,77 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
+
+#include <sched.h>
 
 namespace vortilla {
 namespace {
 
+// What a block of draws writes: the tallies and, when the scoring needs
+// them, each line's points in a draw and each line's tallies. These grow with
+// the lines, so there are only as many as the cores that actually work: a
+// thread beyond them waits until one is free. Any block may land in any of
+// them, since every tally is an integer sum. Each sits on cache lines of its
+// own: threads that shared a line of their tallies would slow each other
+// down at every draw.
+struct alignas(64) Scorta {
+    Conteggi conteggi;
+    std::vector<std::uint8_t> punti; // each line's points in a draw
+};
+
+class Deposito {
+public:
+    explicit Deposito(std::vector<Scorta>& scorte)
+    {
+        for (Scorta& s : scorte)
+            liberi_.push_back(&s);
+    }
+
+    Scorta& Prendi()
+    {
+        std::unique_lock blocco(mutex_);
+        libera_.wait(blocco, [&] { return !liberi_.empty(); });
+        Scorta* s = liberi_.back();
+        liberi_.pop_back();
+        return *s;
+    }
+
+    void Rendi(Scorta& s)
+    {
+        {
+            std::lock_guard blocco(mutex_);
+            liberi_.push_back(&s);
+        }
+        libera_.notify_one();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable libera_;
+    std::vector<Scorta*> liberi_;
+};
+
+// Holds a Scorta for one block.
+class Prestito {
+public:
+    explicit Prestito(Deposito& d) : deposito_(d), scorta_(d.Prendi()) {}
+    Prestito(const Prestito&) = delete;
+    Prestito& operator=(const Prestito&) = delete;
+    ~Prestito() { deposito_.Rendi(scorta_); }
+    Scorta* operator->() { return &scorta_; }
+
+private:
+    Deposito& deposito_;
+    Scorta& scorta_;
+};
+
 struct Lavoro {
-    Lavoro(const Sistema& s, const ParametriSerie& p, const std::atomic<bool>& f, unsigned quanti)
+    Lavoro(const Sistema& s, const ParametriSerie& p, const std::atomic<bool>& f, unsigned quanti,
+           std::vector<Scorta>& scorte)
         : sistema(s), parametri(p), ferma(f), perBlocco(EstrazioniPerBlocco(s)),
-          blocchi((p.estrazioni + perBlocco - 1) / perBlocco), attivi(quanti)
+          blocchi((p.estrazioni + perBlocco - 1) / perBlocco), deposito(scorte), attivi(quanti)
     {
     }
 
@@ -29,16 +91,10 @@ struct Lavoro {
     std::uint64_t blocchi;
     std::atomic<std::uint64_t> prossimo{0}; // next block to hand out
     std::atomic<std::uint64_t> fatte{0};    // draws completed
+    Deposito deposito;
     std::mutex mutex;
     std::condition_variable finito;
     unsigned attivi;
-};
-
-// What one thread writes, on cache lines of its own: threads that shared
-// a line of their tallies would slow each other down at every draw.
-struct alignas(64) PerThread {
-    Conteggi conteggi;
-    std::vector<std::uint8_t> punti; // scratch: each line's points in a draw
 };
 
 // Conteggi::Aggiungi for a few draws at once, summed by the kernel.
@@ -52,10 +108,8 @@ void AggiungiLotto(Conteggi& conteggi, const SommeLotto& somme, std::size_t quan
     }
 }
 
-void Esegui(Lavoro& lavoro, PerThread& mio)
+void Esegui(Lavoro& lavoro)
 {
-    Conteggi& conteggi = mio.conteggi;
-    std::vector<std::uint8_t>& punti = mio.punti;
     const ParametriSerie& p = lavoro.parametri;
     const bool perRiga = p.perRiga;
     const Nucleo& nucleo = p.nucleo ? *p.nucleo : NucleoInUso();
@@ -67,7 +121,14 @@ void Esegui(Lavoro& lavoro, PerThread& mio)
         perRiga || lavoro.sistema.righe.size() >= (std::uint64_t{1} << 30) ? 1 : Lotto;
     std::array<Maschera, Lotto> estratti;
     std::array<ConteggioEstrazione, Lotto> contati;
-    while (!lavoro.ferma.load(std::memory_order_relaxed)) {
+    for (;;) {
+        // The Scorta is taken before the block, so that a thread waiting
+        // for one holds up no block when a stop comes.
+        Prestito prestito(lavoro.deposito);
+        Conteggi& conteggi = prestito->conteggi;
+        std::vector<std::uint8_t>& punti = prestito->punti;
+        if (lavoro.ferma.load(std::memory_order_relaxed))
+            break;
         const std::uint64_t blocco = lavoro.prossimo.fetch_add(1, std::memory_order_relaxed);
         if (blocco >= lavoro.blocchi)
             break;
@@ -93,6 +154,15 @@ void Esegui(Lavoro& lavoro, PerThread& mio)
     lavoro.finito.notify_one();
 }
 
+// The processors this process may run on.
+unsigned CoriAlLavoro()
+{
+    cpu_set_t insieme;
+    if (sched_getaffinity(0, sizeof insieme, &insieme) == 0)
+        return static_cast<unsigned>(std::max(1, CPU_COUNT(&insieme)));
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
 } // namespace
 
 std::uint64_t EstrazioniPerBlocco(const Sistema& sistema)
@@ -107,20 +177,37 @@ Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri,
                      const std::function<void(std::uint64_t)>& avanzamento)
 {
     const unsigned quanti = std::max(1u, parametri.thread);
-    Lavoro lavoro(sistema, parametri, ferma, quanti);
     // Everything a thread needs is allocated here, so that a failure to
     // allocate happens before any thread starts.
-    std::vector<PerThread> parziali(quanti);
-    for (PerThread& p : parziali) {
-        p.punti.resize(sistema.righe.size());
+    // The kernels score repeated numbers by layers of their own: only the
+    // per-line tallies need each line's points.
+    const bool puntiPerRiga = parametri.perRiga;
+    const unsigned numeroScorte = puntiPerRiga ? std::min(quanti, CoriAlLavoro()) : quanti;
+    std::vector<Scorta> scorte(numeroScorte);
+    for (Scorta& s : scorte) {
+        if (puntiPerRiga)
+            s.punti.resize(sistema.righe.size());
         if (parametri.perRiga)
-            p.conteggi.perRiga.resize(sistema.righe.size());
+            s.conteggi.perRiga.resize(sistema.righe.size());
     }
+    Lavoro lavoro(sistema, parametri, ferma, quanti, scorte);
 
     std::vector<std::jthread> thread;
     thread.reserve(quanti);
-    for (unsigned t = 0; t < quanti; ++t)
-        thread.emplace_back(Esegui, std::ref(lavoro), std::ref(parziali[t]));
+    try {
+        for (unsigned t = 0; t < quanti; ++t)
+            thread.emplace_back(Esegui, std::ref(lavoro));
+    } catch (const std::system_error&) {
+        // The system starts no more threads (a limit on processes or on
+        // memory): those that started take every block, and the results
+        // stay the same. With none, this thread runs the series.
+        std::lock_guard blocco(lavoro.mutex);
+        lavoro.attivi -= quanti - static_cast<unsigned>(thread.size());
+    }
+    if (thread.empty()) {
+        lavoro.attivi = 1;
+        Esegui(lavoro);
+    }
     {
         std::unique_lock blocco(lavoro.mutex);
         while (!lavoro.finito.wait_for(blocco, std::chrono::milliseconds(100),
@@ -131,11 +218,12 @@ Conteggi EseguiSerie(const Sistema& sistema, const ParametriSerie& parametri,
                 blocco.lock();
             }
     }
+    const auto avviati = static_cast<unsigned>(std::max<std::size_t>(1, thread.size()));
     thread.clear();
-
-    Conteggi totale = std::move(parziali[0].conteggi);
-    for (unsigned t = 1; t < quanti; ++t)
-        totale.Unisci(parziali[t].conteggi);
+    Conteggi totale = std::move(scorte[0].conteggi);
+    for (std::size_t s = 1; s < scorte.size(); ++s)
+        totale.Unisci(scorte[s].conteggi);
+    totale.thread = avviati;
     return totale;
 }
 

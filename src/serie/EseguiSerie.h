@@ -26,7 +26,8 @@ struct ParametriSerie {
 // lines, so that a stop request is heard quickly. Results do not depend on it.
 std::uint64_t EstrazioniPerBlocco(const Sistema& sistema);
 
-// Runs the series on `parametri.thread` threads, which take fixed blocks of
+// Runs the series on `parametri.thread` threads (or on as many as the system
+// lets start, at least the calling one), which take fixed blocks of
 // draws in turn. Draw i depends only on the seed and i, and every tally is
 // an integer sum, so the results are the same for any thread count.
 // When `ferma` becomes true each thread finishes its block and takes no

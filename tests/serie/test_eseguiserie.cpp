@@ -8,7 +8,9 @@
 
 #include <cmath>
 #include <random>
+
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 using namespace vortilla;
@@ -103,6 +105,22 @@ private slots:
         }
         QCOMPARE(perMigliore, c.estrazioni);
         QCOMPARE(righe, c.estrazioni * 50);
+    }
+
+    void laMemoriaNonCresceConIThread()
+    {
+        // Lines with a repeat need each line's points in a draw, 600 kB
+        // here: one buffer per thread would take 150 MB for 256 threads.
+        const Sistema sistema = CompilaSistema(std::vector<std::string>(600'000, "5 5 7"));
+        rusage prima{}, dopo{};
+        getrusage(RUSAGE_SELF, &prima);
+        const std::atomic<bool> mai{false};
+        const Conteggi c = EseguiSerie(sistema, {1, 64, 20, 256, false}, mai);
+        getrusage(RUSAGE_SELF, &dopo);
+        QCOMPARE(c.estrazioni, std::uint64_t{64});
+        QCOMPARE(c.thread, 256u);
+        const long crescita = dopo.ru_maxrss - prima.ru_maxrss; // kB
+        QVERIFY2(crescita < 40'000, qPrintable(QString("grew by %1 kB").arg(crescita)));
     }
 };
 

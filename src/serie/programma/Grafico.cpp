@@ -6,13 +6,13 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QValueAxis>
@@ -25,15 +25,15 @@ namespace {
 constexpr int Larghezza = 1000;
 constexpr int AltezzaGrafico = 460;
 
+using vortilla::Risultato;
+
+// Joined, not filled in with arg(): a '%' in the file's name stays as it is.
 QString Intestazione(const Risultato& r)
 {
-    return QString("%1: %2 combinazioni, %3 estrazioni di %4 numeri, seme %5%6")
-        .arg(r.file)
-        .arg(r.combinazioni)
-        .arg(r.conteggi.estrazioni)
-        .arg(r.estratti)
-        .arg(r.seme)
-        .arg(r.interrotta ? " (interrotta)" : "");
+    return QString::fromUtf8(r.file) + ": " + QString::number(r.combinazioni) + " combinazioni, "
+           + QString::number(r.conteggi.estrazioni) + " estrazioni di "
+           + QString::number(r.estratti) + " numeri, seme " + QString::number(r.seme)
+           + (r.interrotta ? " (interrotta)" : "");
 }
 
 // Counts by points span many powers of ten: a logarithmic axis shows the
@@ -126,7 +126,7 @@ QChart* GraficoMigliore(const Risultato& r)
 
 } // namespace
 
-QString ScriviGrafico(QSaveFile& file, const Risultato& r)
+QByteArray DisegnaGrafico(const Risultato& r, bool svg)
 {
     QGraphicsScene scena;
     auto* titolo = scena.addSimpleText(Intestazione(r));
@@ -144,13 +144,16 @@ QString ScriviGrafico(QSaveFile& file, const Risultato& r)
     scena.setSceneRect(area);
     scena.setBackgroundBrush(Qt::white);
 
-    if (file.fileName().endsWith(".svg", Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(area.size().toSize());
-        svg.setViewBox(area);
-        svg.setTitle("vortilla-serie");
-        QPainter pittore(&svg);
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generatore;
+        generatore.setOutputDevice(&buffer);
+        generatore.setSize(area.size().toSize());
+        generatore.setViewBox(area);
+        generatore.setTitle("vortilla-serie");
+        QPainter pittore(&generatore);
         scena.render(&pittore, area, area);
     } else {
         QImage immagine(area.size().toSize(), QImage::Format_RGB32);
@@ -160,10 +163,8 @@ QString ScriviGrafico(QSaveFile& file, const Risultato& r)
             pittore.setRenderHint(QPainter::Antialiasing);
             scena.render(&pittore, area, area);
         }
-        if (!immagine.save(&file, "PNG"))
-            return "scrittura PNG non riuscita";
+        if (!immagine.save(&buffer, "PNG"))
+            return {};
     }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return dati;
 }

@@ -3,14 +3,11 @@
 
 #pragma once
 
-#include "Risultato.h"
+#include "serie/Risultato.h"
 
-#include <QSaveFile>
-#include <QString>
+#include <QByteArray>
 
 // Draws the observed counts by points against the exact expectation, and
-// the distribution of the best score per draw, into `file` (open for
-// writing), as PNG or SVG by the extension of its name, and commits it: the
-// file appears complete or not at all. Needs a QApplication. Returns an
-// empty text, or why the file was not written.
-QString ScriviGrafico(QSaveFile& file, const Risultato& r);
+// the distribution of the best score per draw, as SVG or PNG. Needs a
+// QApplication. Empty if the picture could not be encoded.
+QByteArray DisegnaGrafico(const vortilla::Risultato& r, bool svg);

@@ -3,97 +3,244 @@
 
 #include "Opzioni.h"
 
+#include "Uscite.h"
+
 #include "serie/PunteggioVeloce.h"
 
-#include <QCommandLineParser>
-#include <QRegularExpression>
+#include "serie/DescriviErrore.h"
+#include "serie/Destinazione.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstdio>
+#include <string_view>
 #include <thread>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
-constexpr auto Descrizione =
+// Laid out as help2man reads it: the usage line, the description, then one
+// option per line with its text in a column.
+constexpr std::string_view Aiuto =
+    "Usage: vortilla-serie [options] FILE\n"
     "Simula una lunga serie di estrazioni (20 o 6 numeri su 90) sulle combinazioni\n"
     "di FILE, letto e controllato come dal programma a finestre, e confronta i punti\n"
     "ottenuti con le probabilità esatte. Con lo stesso seme e le stesse opzioni i\n"
     "risultati sono identici qualunque siano il numero di thread e il processore.\n"
     "\n"
-    "Stato d'uscita: 0 serie completata, 1 file rifiutato, 2 riga di comando non\n"
-    "valida, 130 serie interrotta (Ctrl-C): si stampano i risultati delle estrazioni\n"
-    "completate.\n"
+    "Options:\n"
+    "  -h, --help        Mostra questo aiuto ed esce.\n"
+    "  -v, --version     Mostra la versione ed esce.\n"
+    "  --tutte           Usa tutte le combinazioni del file, non solo le prime 500.\n"
+    "  --estratti <N>    Numeri estratti a ogni estrazione: 20 (predefinito) o 6.\n"
+    "  --estrazioni <N>  Numero di estrazioni, da 1 a 1000000000000 (predefinito\n"
+    "                    10000).\n"
+    "  --seme <S>        Seme della serie (intero da 0 a 18446744073709551615);\n"
+    "                    senza, un seme nuovo, sempre stampato.\n"
+    "  --thread <T>      Thread di calcolo, da 1 a 1024 (predefinito: tutti i core).\n"
+    "  --formato <F>     Formato dei risultati su stdout: testo (predefinito), csv o\n"
+    "                    json.\n"
+    "  --grafico <FILE>  Scrive il grafico dei risultati in FILE.png o FILE.svg.\n"
+    "  --dettaglio       Aggiunge i conteggi per punti di ogni combinazione.\n"
     "\n"
-    "VORTILLA_NUCLEO=portabile, avx2 o avx512 impone il nucleo di calcolo; senza,\n"
-    "il più veloce che il processore esegue. --version dice quale è in uso.";
+    "Arguments:\n"
+    "  FILE              File di combinazioni (da 3 a 10 numeri da 1 a 90 per riga);\n"
+    "                    - per leggerle dallo standard input.\n"
+    "\n"
+    "Stato d'uscita:\n"
+    "  0                 serie completata.\n"
+    "  1                 file rifiutato.\n"
+    "  2                 riga di comando non valida, grafico che non si può\n"
+    "                    scrivere, o VORTILLA_NUCLEO che non si può usare.\n"
+    "  3                 risultati o grafico non scritti per intero (uscita standard\n"
+    "                    chiusa, disco pieno...).\n"
+    "  130, 143, 129     serie interrotta da SIGINT (Ctrl-C), SIGTERM o SIGHUP: si\n"
+    "                    stampano i risultati delle estrazioni completate. Un secondo\n"
+    "                    segnale termina subito.\n"
+    "\n"
+    "Ambiente:\n"
+    "  VORTILLA_NUCLEO   portabile, avx2 o avx512 impone il nucleo di calcolo; senza,\n"
+    "                    il più veloce che il processore esegue. --version dice\n"
+    "                    quale è in uso.\n";
 
-// Whole decimal number without sign or spaces, within 1..massimo.
-std::optional<std::uint64_t> Numero(const QString& testo, std::uint64_t minimo,
+struct Voce {
+    std::string_view nome; // without dashes
+    char breve;            // 0: none
+    bool valore;
+};
+
+constexpr std::array<Voce, 10> Voci{{
+    {"help", 'h', false},
+    {"version", 'v', false},
+    {"tutte", 0, false},
+    {"estratti", 0, true},
+    {"estrazioni", 0, true},
+    {"seme", 0, true},
+    {"thread", 0, true},
+    {"formato", 0, true},
+    {"grafico", 0, true},
+    {"dettaglio", 0, false},
+}};
+
+void Rifiuta(const std::string& motivo)
+{
+    std::fprintf(stderr, "vortilla-serie: %s\nUsare --help per l'elenco delle opzioni.\n",
+                 motivo.c_str());
+}
+
+// Whole decimal number without sign or spaces, within minimo..massimo.
+std::optional<std::uint64_t> Numero(std::string_view testo, std::uint64_t minimo,
                                     std::uint64_t massimo)
 {
-    static const QRegularExpression cifre("^[0-9]{1,20}$");
-    bool ok = false;
-    const qulonglong valore = testo.toULongLong(&ok);
-    if (!cifre.match(testo).hasMatch() || !ok || valore < minimo || valore > massimo)
+    std::uint64_t valore = 0;
+    if (testo.empty() || testo.size() > 20
+        || !std::all_of(testo.begin(), testo.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const auto esito = std::from_chars(testo.data(), testo.data() + testo.size(), valore);
+    if (esito.ec != std::errc() || valore < minimo || valore > massimo)
         return std::nullopt;
     return valore;
 }
 
-void Rifiuta(const QString& motivo)
+bool FiniscePer(std::string testo, std::string_view fine)
 {
-    std::fprintf(stderr, "vortilla-serie: %s\nUsare --help per l'elenco delle opzioni.\n",
-                 qPrintable(motivo));
+    std::transform(testo.begin(), testo.end(), testo.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return testo.ends_with(fine);
+}
+
+int Stampa(std::string_view testo)
+{
+    vortilla::DestinazioneDescrittore uscita(STDOUT_FILENO);
+    uscita.Scrivi(testo);
+    if (const int errore = uscita.Svuota()) {
+        std::fprintf(stderr, "vortilla-serie: scrittura non riuscita: %s.\n",
+                     vortilla::DescriviErrore(errore).c_str());
+        return NonScritti;
+    }
+    return Completata;
+}
+
+// The options as they were given, in order, by their long names.
+struct Lette {
+    std::vector<std::pair<std::string_view, std::string>> opzioni;
+    std::vector<std::string> file;
+};
+
+std::optional<Lette> Dividi(std::span<const char* const> argomenti)
+{
+    Lette lette;
+    bool soloFile = false;
+    for (std::size_t i = 0; i < argomenti.size(); ++i) {
+        const std::string_view a = argomenti[i];
+        if (soloFile || a == "-" || !a.starts_with('-')) {
+            lette.file.emplace_back(a);
+            continue;
+        }
+        if (a == "--") {
+            soloFile = true;
+            continue;
+        }
+        const bool lunga = a.starts_with("--");
+        const std::string_view corpo = a.substr(lunga ? 2 : 1);
+        const std::string_view nome = corpo.substr(0, corpo.find('='));
+        const auto voce = std::find_if(Voci.begin(), Voci.end(), [&](const Voce& v) {
+            return lunga ? v.nome == nome : nome.size() == 1 && v.breve == nome[0];
+        });
+        const std::string scritta = (lunga ? "--" : "-") + std::string(nome);
+        if (voce == Voci.end()) {
+            Rifiuta("opzione sconosciuta: " + std::string(a.substr(0, a.find('='))) + ".");
+            return std::nullopt;
+        }
+        const bool conUguale = nome.size() < corpo.size();
+        if (!voce->valore) {
+            if (conUguale) {
+                Rifiuta("l'opzione " + scritta + " non vuole un valore.");
+                return std::nullopt;
+            }
+            lette.opzioni.emplace_back(voce->nome, std::string());
+        } else if (conUguale)
+            lette.opzioni.emplace_back(voce->nome, std::string(corpo.substr(nome.size() + 1)));
+        else if (i + 1 < argomenti.size())
+            lette.opzioni.emplace_back(voce->nome, std::string(argomenti[++i]));
+        else {
+            Rifiuta("manca il valore dell'opzione " + scritta + ".");
+            return std::nullopt;
+        }
+    }
+    return lette;
+}
+
+// Applies one option; false after a refusal.
+bool Applica(Opzioni& o, std::string_view nome, const std::string& v)
+{
+    if (nome == "tutte")
+        o.tutte = true;
+    else if (nome == "dettaglio")
+        o.dettaglio = true;
+    else if (nome == "estratti") {
+        if (v != "20" && v != "6") {
+            Rifiuta("--estratti vale 20 o 6, non \"" + v + "\".");
+            return false;
+        }
+        o.estratti = v == "6" ? 6 : 20;
+    } else if (nome == "estrazioni") {
+        const auto n = Numero(v, 1, EstrazioniMassime);
+        if (!n) {
+            Rifiuta("--estrazioni vuole un intero da 1 a 1000000000000, non \"" + v + "\".");
+            return false;
+        }
+        o.estrazioni = *n;
+    } else if (nome == "seme") {
+        o.seme = Numero(v, 0, UINT64_MAX);
+        if (!o.seme) {
+            Rifiuta("--seme vuole un intero da 0 a 18446744073709551615, non \"" + v + "\".");
+            return false;
+        }
+    } else if (nome == "thread") {
+        const auto t = Numero(v, 1, ThreadMassimi);
+        if (!t) {
+            Rifiuta("--thread vuole un intero da 1 a 1024, non \"" + v + "\".");
+            return false;
+        }
+        o.thread = static_cast<unsigned>(*t);
+    } else if (nome == "formato") {
+        if (v == "testo")
+            o.formato = Opzioni::Formato::Testo;
+        else if (v == "csv")
+            o.formato = Opzioni::Formato::Csv;
+        else if (v == "json")
+            o.formato = Opzioni::Formato::Json;
+        else {
+            Rifiuta("--formato vale testo, csv o json, non \"" + v + "\".");
+            return false;
+        }
+    } else if (nome == "grafico") {
+        if (!FiniscePer(v, ".png") && !FiniscePer(v, ".svg")) {
+            Rifiuta("--grafico scrive un file .png o .svg, non \"" + v + "\".");
+            return false;
+        }
+        o.grafico = v;
+    }
+    return true;
 }
 
 } // namespace
 
-std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
+std::optional<Opzioni> LeggiOpzioni(std::span<const char* const> argomenti, int& uscita)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(Descrizione));
-    const QCommandLineOption aiuto({"h", "help"}, "Mostra questo aiuto ed esce.");
-    const QCommandLineOption versione({"v", "version"}, "Mostra la versione ed esce.");
-    const QCommandLineOption tutte("tutte",
-                                   "Usa tutte le combinazioni del file, non solo le prime 500.");
-    const QCommandLineOption estratti(
-        "estratti", "Numeri estratti a ogni estrazione: 20 (predefinito) o 6.", "N");
-    const QCommandLineOption estrazioni(
-        "estrazioni", "Numero di estrazioni, da 1 a 1000000000000 (predefinito 10000).", "N");
-    const QCommandLineOption seme("seme",
-                                  "Seme della serie (intero da 0 a 18446744073709551615); "
-                                  "senza, un seme nuovo, sempre stampato.",
-                                  "S");
-    const QCommandLineOption thread("thread", "Thread di calcolo (predefinito: tutti i core).",
-                                    "T");
-    const QCommandLineOption formato(
-        "formato", "Formato dei risultati su stdout: testo (predefinito), csv o json.", "F");
-    const QCommandLineOption grafico(
-        "grafico", "Scrive il grafico dei risultati in FILE.png o FILE.svg.", "FILE");
-    const QCommandLineOption dettaglio("dettaglio",
-                                       "Aggiunge i conteggi per punti di ogni combinazione.");
-    parser.addOptions(
-        {aiuto, versione, tutte, estratti, estrazioni, seme, thread, formato, grafico, dettaglio});
-    parser.addPositionalArgument("FILE",
-                                 "File di combinazioni (da 3 a 10 numeri da 1 a 90 per riga).");
-
-    uscita = 2;
-    // The usage line names the program, not the path it was started by.
-    QStringList argv = argomenti;
-    if (!argv.isEmpty())
-        argv.front() = "vortilla-serie";
-    if (!parser.parse(argv)) {
-        const QStringList sconosciute = parser.unknownOptionNames();
-        Rifiuta(sconosciute.isEmpty() ? "riga di comando non valida: " + parser.errorText()
-                                      : "opzione sconosciuta: " + sconosciute.front());
+    uscita = RigaDiComando;
+    const auto lette = Dividi(argomenti);
+    if (!lette)
         return std::nullopt;
-    }
-    if (parser.isSet(aiuto)) {
-        // Without an application object Qt cannot name the program in the
-        // usage line; help2man builds the manual's synopsis from it.
-        QString testo = parser.helpText();
-        testo.replace(0, testo.indexOf('\n'), "Usage: vortilla-serie [options] FILE");
-        std::fputs(testo.toUtf8().constData(), stdout);
-        uscita = 0;
-        return std::nullopt;
+    for (const auto& [nome, valore] : lette->opzioni) {
+        if (nome == "help") {
+            uscita = Stampa(Aiuto);
+            return std::nullopt;
+        }
     }
     std::string motivo;
     const vortilla::Nucleo* nucleo = vortilla::NucleoRichiesto(motivo);
@@ -101,78 +248,24 @@ std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita)
         std::fprintf(stderr, "vortilla-serie: %s\n", motivo.c_str());
         return std::nullopt;
     }
-    if (parser.isSet(versione)) {
-        std::printf("vortilla-serie %s\nnucleo di calcolo: %s\n", VORTILLA_VERSIONE, nucleo->nome);
-        uscita = 0;
-        return std::nullopt;
-    }
-
+    for (const auto& voce : lette->opzioni)
+        if (voce.first == "version") {
+            uscita = Stampa("vortilla-serie " VORTILLA_VERSIONE "\nnucleo di calcolo: "
+                            + std::string(nucleo->nome) + "\n");
+            return std::nullopt;
+        }
     Opzioni o;
-    const QStringList file = parser.positionalArguments();
-    if (file.size() != 1) {
-        Rifiuta(file.isEmpty() ? QString("manca il file di combinazioni.")
-                               : QString("un solo file, per favore."));
+    for (const auto& [nome, valore] : lette->opzioni)
+        if (!Applica(o, nome, valore))
+            return std::nullopt;
+    if (lette->file.size() != 1) {
+        Rifiuta(lette->file.empty() ? "manca il file di combinazioni."
+                                    : "un solo file, per favore.");
         return std::nullopt;
     }
-    o.file = file.front();
-    o.tutte = parser.isSet(tutte);
-    o.dettaglio = parser.isSet(dettaglio);
-    if (parser.isSet(estratti)) {
-        const QString v = parser.value(estratti);
-        if (v != "20" && v != "6") {
-            Rifiuta("--estratti vale 20 o 6, non \"" + v + "\".");
-            return std::nullopt;
-        }
-        o.estratti = v.toInt();
-    }
-    if (parser.isSet(estrazioni)) {
-        const auto n = Numero(parser.value(estrazioni), 1, EstrazioniMassime);
-        if (!n) {
-            Rifiuta("--estrazioni vuole un intero da 1 a 1000000000000, non \""
-                    + parser.value(estrazioni) + "\".");
-            return std::nullopt;
-        }
-        o.estrazioni = *n;
-    }
-    if (parser.isSet(seme)) {
-        o.seme = Numero(parser.value(seme), 0, UINT64_MAX);
-        if (!o.seme) {
-            Rifiuta("--seme vuole un intero da 0 a 18446744073709551615, non \""
-                    + parser.value(seme) + "\".");
-            return std::nullopt;
-        }
-    }
-    if (parser.isSet(thread)) {
-        const auto t = Numero(parser.value(thread), 1, 1024);
-        if (!t) {
-            Rifiuta("--thread vuole un intero da 1 a 1024, non \"" + parser.value(thread) + "\".");
-            return std::nullopt;
-        }
-        o.thread = static_cast<unsigned>(*t);
-    }
+    o.file = lette->file.front();
     if (o.thread == 0)
-        o.thread = std::max(1u, std::thread::hardware_concurrency());
-    if (parser.isSet(formato)) {
-        const QString f = parser.value(formato);
-        if (f == "testo")
-            o.formato = Opzioni::Formato::Testo;
-        else if (f == "csv")
-            o.formato = Opzioni::Formato::Csv;
-        else if (f == "json")
-            o.formato = Opzioni::Formato::Json;
-        else {
-            Rifiuta("--formato vale testo, csv o json, non \"" + f + "\".");
-            return std::nullopt;
-        }
-    }
-    if (parser.isSet(grafico)) {
-        o.grafico = parser.value(grafico);
-        const QString minuscolo = o.grafico.toLower();
-        if (!minuscolo.endsWith(".png") && !minuscolo.endsWith(".svg")) {
-            Rifiuta("--grafico scrive un file .png o .svg, non \"" + o.grafico + "\".");
-            return std::nullopt;
-        }
-    }
-    uscita = 0;
+        o.thread = std::clamp(std::thread::hardware_concurrency(), 1u, ThreadMassimi);
+    uscita = Completata;
     return o;
 }

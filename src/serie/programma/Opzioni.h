@@ -3,32 +3,33 @@
 
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
 
-// What the command line asks for.
+// What the command line asks for. Names are kept as the bytes they were
+// given, whatever their encoding.
 struct Opzioni {
     enum class Formato { Testo, Csv, Json };
 
-    QString file;
+    std::string file; // "-": standard input
     bool tutte = false;
     int estratti = 20;
     std::uint64_t estrazioni = 10'000;
     std::optional<std::uint64_t> seme; // empty: fresh entropy
     unsigned thread = 0;               // 0: every core
     Formato formato = Formato::Testo;
-    QString grafico; // empty: no chart
+    std::string grafico; // empty: no chart
     bool dettaglio = false;
 };
 
-// The most draws one run takes.
+// The most draws one run takes, and the most threads.
 inline constexpr std::uint64_t EstrazioniMassime = 1'000'000'000'000;
+inline constexpr unsigned ThreadMassimi = 1024;
 
-// Reads the arguments (program name first); needs no application object. Prints help or version on
-// stdout, or a refusal on stderr, and returns the exit status in `uscita`
-// when the program must stop there: 0 after help or version, 2 for a bad
-// command line.
-std::optional<Opzioni> LeggiOpzioni(const QStringList& argomenti, int& uscita);
+// Reads the arguments that follow the program's name. Prints help or
+// version on stdout, or a refusal on stderr, and returns the exit status in
+// `uscita` when the program must stop there: 0 after help or version, 2 for
+// a bad command line, 3 when the help could not be written.
+std::optional<Opzioni> LeggiOpzioni(std::span<const char* const> argomenti, int& uscita);
