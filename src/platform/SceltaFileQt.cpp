@@ -3,6 +3,7 @@
 
 #include "platform/SceltaFileQt.h"
 
+#include "platform/TastiTenuti.h"
 #include "platform/TraduzioniQt.h"
 
 #include <QApplication>
@@ -63,6 +64,7 @@ std::string SceltaFileQt::ApriFile(std::int16_t modo, const std::string& titolo,
     QPointer<QFileDialog> dialogo = new QFileDialog(proprietario, QString::fromStdString(titolo),
                                                     QFile::decodeName(cartellaIniziale.c_str()));
     dialogo->setObjectName(QStringLiteral("dlgApriFile"));
+    IgnoraTastiTenuti(dialogo);
     const bool apertura = modo == 1;
     dialogo->setAcceptMode(apertura ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialogo->setFileMode(apertura ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

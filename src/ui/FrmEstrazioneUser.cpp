@@ -15,6 +15,7 @@
 #include "platform/ElencoFinestre.h"
 #include "platform/FinestraBloccata.h"
 #include "platform/Programma.h"
+#include "platform/TastiTenuti.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -50,6 +51,9 @@ FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, ServiziFinestra serviz
     controlli_.cmdOpen->setFocus();
     // Key preview: F10 reaches the window whatever control has the focus.
     qApp->installEventFilter(this);
+    // Held, Return presses a button once and F10 shows the instructions once:
+    // after the dialog they open has closed, the key's repeats do nothing.
+    IgnoraTastiTenuti(this, {Qt::Key_F10});
 }
 
 FrmEstrazioneUser::~FrmEstrazioneUser() { qApp->removeEventFilter(this); }
