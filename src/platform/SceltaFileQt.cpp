@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPointer>
 #include <QProcess>
 #include <QSettings>
@@ -33,6 +36,42 @@ QStringList FiltriQt(const std::string& filtro)
     return filtri;
 }
 
+QLocale Italiano() { return QLocale(QLocale::Italian, QLocale::Italy); }
+
+// The chooser's columns in Italian. The file model writes sizes and dates
+// in the system's locale, which a program cannot change, and asks for the
+// kind of a folder ("Folder") under a context that Qt's Italian texts do
+// not have yet: they hold it under the file dialog's. File types come from
+// the default locale already.
+class ColonneItaliane final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& indice, int ruolo) const override
+    {
+        // The file model's columns: name, size, type, date modified.
+        enum { Dimensione = 1, Tipo = 2, Modifica = 3 };
+        const auto* file = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (ruolo != Qt::DisplayRole || !file)
+            return QIdentityProxyModel::data(indice, ruolo);
+        const QModelIndex origine = mapToSource(indice);
+        switch (indice.column()) {
+        case Dimensione:
+            if (file->isDir(origine))
+                break;
+            return Italiano().formattedDataSize(file->size(origine));
+        case Tipo:
+            if (!file->fileInfo(origine).isFile())
+                return QCoreApplication::translate("QFileDialog",
+                                                   file->type(origine).toUtf8().constData());
+            break;
+        case Modifica:
+            return Italiano().toString(file->lastModified(origine), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(indice, ruolo);
+    }
+};
+
 // Done once, when the chooser first opens rather than at start-up, which
 // stays as quick as a window of labels can be.
 void PreparaPrimaApertura()
@@ -41,8 +80,13 @@ void PreparaPrimaApertura()
     if (fatto)
         return;
     fatto = true;
-    // The chooser's own buttons and labels in Italian, like the program.
+    // The chooser's own buttons and labels in Italian, like the program,
+    // and its file types: they come in the language of Qt's default
+    // locale. The main window formats nothing by it (its counters group
+    // digits as the user's system locale does), and the default is set
+    // before the chooser's first thread starts, as Qt asks.
     CaricaTraduzioniQt();
+    QLocale::setDefault(Italiano());
     // The chooser keeps its history and layout in the user's Qt settings
     // (QtProject.conf), saved each time one closes; the program writes no
     // file. The program keeps no settings of its own, so every user-scope
@@ -65,6 +109,7 @@ std::string SceltaFileQt::ApriFile(std::int16_t modo, const std::string& titolo,
                                                     QFile::decodeName(cartellaIniziale.c_str()));
     dialogo->setObjectName(QStringLiteral("dlgApriFile"));
     IgnoraTastiTenuti(dialogo);
+    dialogo->setProxyModel(new ColonneItaliane(dialogo));
     const bool apertura = modo == 1;
     dialogo->setAcceptMode(apertura ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialogo->setFileMode(apertura ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
