@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStringList>
+#include <QTreeView>
 
 namespace vortilla {
 namespace {
@@ -72,6 +73,23 @@ public:
     }
 };
 
+// The Italian texts are longer than the widths the chooser starts with: it
+// opens a little wider, and once a folder is read the detail view's name,
+// size and type take the width of their texts, the date the rest.
+void AllargaColonne(QFileDialog* dialogo)
+{
+    constexpr int LarghezzaMinima = 720;
+    auto* dettagli = dialogo->findChild<QTreeView*>();
+    auto* file = qobject_cast<QFileSystemModel*>(dialogo->proxyModel()->sourceModel());
+    if (!dettagli || !file)
+        return;
+    dialogo->resize(dialogo->sizeHint().expandedTo(QSize(LarghezzaMinima, 0)));
+    QObject::connect(file, &QFileSystemModel::directoryLoaded, dettagli, [dettagli] {
+        for (int colonna : {0, 1, 2})
+            dettagli->resizeColumnToContents(colonna);
+    });
+}
+
 // Done once, when the chooser first opens rather than at start-up, which
 // stays as quick as a window of labels can be.
 void PreparaPrimaApertura()
@@ -110,6 +128,7 @@ std::string SceltaFileQt::ApriFile(std::int16_t modo, const std::string& titolo,
     dialogo->setObjectName(QStringLiteral("dlgApriFile"));
     IgnoraTastiTenuti(dialogo);
     dialogo->setProxyModel(new ColonneItaliane(dialogo));
+    AllargaColonne(dialogo);
     const bool apertura = modo == 1;
     dialogo->setAcceptMode(apertura ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialogo->setFileMode(apertura ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -130,8 +131,8 @@ private slots:
         QCOMPARE(QString::fromStdString(percorso), file.filePath(scelto));
     }
 
-    // Size, type and date read in Italian, whatever the user's locale; the
-    // default locale the chooser sets is Italian from then on.
+    // Size, type and date read in Italian, whatever the user's locale, and
+    // read whole; the default locale the chooser sets is Italian from then on.
     void leColonneDelDettaglioSonoInItaliano_data()
     {
         QTest::addColumn<QString>("nome");
@@ -165,7 +166,16 @@ private slots:
                             1, Qt::MatchExactly)
                     .value(0);
             };
-            QTRY_VERIFY(!riga().siblingAtColumn(2).data().toString().isEmpty());
+            // Each text whole in its column, and every column in sight.
+            const auto intero = [&](int colonna) {
+                const QString testo = riga().siblingAtColumn(colonna).data().toString();
+                const int largo = vista->fontMetrics().horizontalAdvance(testo);
+                QHeaderView* testata = vista->header();
+                return !testo.isEmpty() && testata->sectionSize(colonna) > largo
+                       && testata->sectionViewportPosition(colonna) + largo
+                              < vista->viewport()->width();
+            };
+            QTRY_VERIFY(intero(2) && intero(3) && (intero(1) || nome == "cartella"));
             for (int colonna = 1; colonna <= 3; ++colonna)
                 mostrate << riga().siblingAtColumn(colonna).data().toString();
         });
