@@ -22,7 +22,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace vortilla {
@@ -178,31 +177,9 @@ void FrmEstrazioneUser::showEvent(QShowEvent* evento)
     QWidget::showEvent(evento);
     if (primaVisualizzazione_ && !evento->spontaneous()) {
         primaVisualizzazione_ = false;
-        Centra();
-        centraConCornice_ = frameGeometry() == geometry();
+        CentraConLaCornice(this);
         Attivazione();
     }
-}
-
-bool FrmEstrazioneUser::event(QEvent* evento)
-{
-    // Under X11 the window manager puts its frame around the window only
-    // after the window is mapped, while the first centring could count the
-    // client area alone. When the frame first shows, centre it; a window
-    // manager that has activated the window without one adds none.
-    if (centraConCornice_ && frameGeometry() != geometry()) {
-        centraConCornice_ = false;
-        Centra();
-    } else if (evento->type() == QEvent::WindowActivate) {
-        centraConCornice_ = false;
-    }
-    return QWidget::event(evento);
-}
-
-void FrmEstrazioneUser::Centra()
-{
-    if (QScreen* schermo = screen())
-        move(AngoloCentrato(schermo->availableGeometry(), frameGeometry().size()));
 }
 
 void FrmEstrazioneUser::Attivazione()
