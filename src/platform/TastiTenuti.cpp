@@ -26,7 +26,7 @@ constexpr const char* ProprietaSorvegliata = "vortillaTastiTenuti";
 // as a repeat only when both are already at hand, which across the opening
 // or the closing of a window they often are not: the press then arrives
 // unmarked, as if new. A person cannot release and press a key within the
-// same millisecond, so the shared stamp tells the two apart.
+// same millisecond: a press at its release's very stamp is the key held.
 std::map<int, quint64>& UltimiRilasci()
 {
     static std::map<int, quint64> rilasci;
