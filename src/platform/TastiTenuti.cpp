@@ -12,7 +12,6 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -21,16 +20,21 @@ namespace {
 
 constexpr const char* ProprietaSorvegliata = "vortillaTastiTenuti";
 
-// When each watched key last came up, on whichever window. X11 sends a
-// held key as a release and a press with one time stamp; Qt marks the pair
-// as a repeat only when both are already at hand, which across the opening
-// or the closing of a window they often are not: the press then arrives
-// unmarked, as if new. A person cannot release and press a key within the
-// same millisecond: a press at its release's very stamp is the key held.
-std::map<int, quint64>& UltimiRilasci()
+// The last key event, of any key, on whichever window. X11 sends a held key
+// as a release and a press with one time stamp, one right after the other;
+// Qt marks the pair as a repeat only when both are already at hand, which
+// across the opening or the closing of a window they often are not: the
+// press then arrives unmarked, as if new. A person cannot release and press
+// a key within the same millisecond: a press right after its own release,
+// at the same stamp, is the key held.
+struct EventoTasto {
+    int tasto = 0;
+    quint64 tempo = 0;
+};
+EventoTasto& Precedente()
 {
-    static std::map<int, quint64> rilasci;
-    return rilasci;
+    static EventoTasto precedente;
+    return precedente;
 }
 
 class GuardiaTasti final : public QObject {
@@ -87,17 +91,16 @@ private:
     // True for a press of a watched key that the key being held sends.
     bool Tenuto(const QKeyEvent& tasto) const
     {
-        if (std::find(tasti_.begin(), tasti_.end(), tasto.key()) == tasti_.end())
-            return false;
-        quint64& rilascio = UltimiRilasci()[tasto.key()];
-        if (tasto.type() == QEvent::KeyRelease) {
-            rilascio = tasto.timestamp();
-            return false;
-        }
-        if (!PremePulsanti(tasto))
+        const EventoTasto precedente =
+            std::exchange(Precedente(), EventoTasto{tasto.key(), tasto.timestamp()});
+        if (tasto.type() != QEvent::KeyPress
+            || std::find(tasti_.begin(), tasti_.end(), tasto.key()) == tasti_.end()
+            || !PremePulsanti(tasto))
             return false;
         // A stamp of 0 is an event made without one: no pair to tell.
-        return tasto.isAutoRepeat() || (tasto.timestamp() != 0 && tasto.timestamp() == rilascio);
+        const bool stessoIstante = precedente.tasto == tasto.key() && tasto.timestamp() != 0
+                                   && precedente.tempo == tasto.timestamp();
+        return tasto.isAutoRepeat() || stessoIstante;
     }
 
     QWidget* finestra_;

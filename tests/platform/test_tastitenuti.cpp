@@ -26,14 +26,16 @@ struct Finestra {
     }
 };
 
-// "p100 r140 p140*": key down or up at that stamp, "*" marking a repeat.
+// "p100 r140 p140* t150": the key down or up at that stamp, "*" marking a
+// repeat; "t", Tab up.
 void Invia(QWindow* finestra, Qt::Key tasto, const QString& eventi)
 {
     for (QString evento : eventi.split(QLatin1Char(' '))) {
         const bool ripetuto = evento.endsWith(QLatin1Char('*'));
         evento.remove(QLatin1Char('*'));
-        Tasto(finestra, evento.startsWith(QLatin1Char('p')) ? QEvent::KeyPress : QEvent::KeyRelease,
-              tasto, evento.mid(1).toULong(), ripetuto);
+        const QChar tipo = evento.front();
+        Tasto(finestra, tipo == QLatin1Char('p') ? QEvent::KeyPress : QEvent::KeyRelease,
+              tipo == QLatin1Char('t') ? Qt::Key_Tab : tasto, evento.mid(1).toULong(), ripetuto);
     }
 }
 } // namespace
@@ -58,6 +60,8 @@ private slots:
             << invio << false << "r1000 p1000" << 0 << "";
         QTest::newRow("a press a moment after the release is new")
             << invio << false << "r1000 p1001" << 1 << "";
+        QTest::newRow("a press at its release's stamp, another key's between, is new")
+            << invio << false << "r1000 t1000 p1000" << 1 << "";
         QTest::newRow("events without a stamp are each new")
             << invio << false << "p0 r0 p0" << 2 << "";
         QTest::newRow("Space held on the button presses it once")
