@@ -34,11 +34,15 @@ void PulsanteColorato::paintEvent(QPaintEvent*)
     QStyleOptionButton testo = opzione;
     testo.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &opzione, this);
     pittore.drawControl(QStyle::CE_PushButtonLabel, testo);
-    if (opzione.state & QStyle::State_HasFocus) {
-        QStyleOptionFocusRect fuoco;
-        fuoco.QStyleOption::operator=(opzione);
-        fuoco.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &opzione, this);
-        pittore.drawPrimitive(QStyle::PE_FrameFocusRect, fuoco);
+    // The focus as a line round the face, when the style would show it (the
+    // focus came from the keyboard). The style's own focus rectangle is no
+    // use here: Fusion's fills the whole face with a bluish gradient.
+    const QStyle::State fuoco = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    if ((opzione.state & fuoco) == fuoco) {
+        pittore.setPen(palette().color(QPalette::Highlight));
+        pittore.setBrush(Qt::NoBrush);
+        pittore.drawRect(
+            rect().adjusted(BordoFaccia, BordoFaccia, -BordoFaccia - 1, -BordoFaccia - 1));
     }
 }
 

@@ -3,15 +3,20 @@
 
 #include "platform/SceltaFileQt.h"
 
+#include "platform/TastiTenuti.h"
 #include "platform/TraduzioniQt.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QPointer>
 #include <QProcess>
 #include <QSettings>
 #include <QStringList>
+#include <QTreeView>
 
 namespace vortilla {
 namespace {
@@ -32,6 +37,59 @@ QStringList FiltriQt(const std::string& filtro)
     return filtri;
 }
 
+QLocale Italiano() { return QLocale(QLocale::Italian, QLocale::Italy); }
+
+// The chooser's columns in Italian. The file model writes sizes and dates
+// in the system's locale, which a program cannot change, and asks for the
+// kind of a folder ("Folder") under a context that Qt's Italian texts do
+// not have yet: they hold it under the file dialog's. File types come from
+// the default locale already.
+class ColonneItaliane final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& indice, int ruolo) const override
+    {
+        // The file model's columns: name, size, type, date modified.
+        enum { Dimensione = 1, Tipo = 2, Modifica = 3 };
+        const auto* file = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (ruolo != Qt::DisplayRole || !file)
+            return QIdentityProxyModel::data(indice, ruolo);
+        const QModelIndex origine = mapToSource(indice);
+        switch (indice.column()) {
+        case Dimensione:
+            if (file->isDir(origine))
+                break;
+            return Italiano().formattedDataSize(file->size(origine));
+        case Tipo:
+            if (!file->fileInfo(origine).isFile())
+                return QCoreApplication::translate("QFileDialog",
+                                                   file->type(origine).toUtf8().constData());
+            break;
+        case Modifica:
+            return Italiano().toString(file->lastModified(origine), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(indice, ruolo);
+    }
+};
+
+// The Italian texts are longer than the widths the chooser starts with: it
+// opens a little wider, and once a folder is read the detail view's name,
+// size and type take the width of their texts, the date the rest.
+void AllargaColonne(QFileDialog* dialogo)
+{
+    constexpr int LarghezzaMinima = 720;
+    auto* dettagli = dialogo->findChild<QTreeView*>();
+    auto* file = qobject_cast<QFileSystemModel*>(dialogo->proxyModel()->sourceModel());
+    if (!dettagli || !file)
+        return;
+    dialogo->resize(dialogo->sizeHint().expandedTo(QSize(LarghezzaMinima, 0)));
+    QObject::connect(file, &QFileSystemModel::directoryLoaded, dettagli, [dettagli] {
+        for (int colonna : {0, 1, 2})
+            dettagli->resizeColumnToContents(colonna);
+    });
+}
+
 // Done once, when the chooser first opens rather than at start-up, which
 // stays as quick as a window of labels can be.
 void PreparaPrimaApertura()
@@ -40,8 +98,13 @@ void PreparaPrimaApertura()
     if (fatto)
         return;
     fatto = true;
-    // The chooser's own buttons and labels in Italian, like the program.
+    // The chooser's own buttons and labels in Italian, like the program,
+    // and its file types: they come in the language of Qt's default
+    // locale. The main window formats nothing by it (its counters group
+    // digits as the user's system locale does), and the default is set
+    // before the chooser's first thread starts, as Qt asks.
     CaricaTraduzioniQt();
+    QLocale::setDefault(Italiano());
     // The chooser keeps its history and layout in the user's Qt settings
     // (QtProject.conf), saved each time one closes; the program writes no
     // file. The program keeps no settings of its own, so every user-scope
@@ -63,6 +126,9 @@ std::string SceltaFileQt::ApriFile(std::int16_t modo, const std::string& titolo,
     QPointer<QFileDialog> dialogo = new QFileDialog(proprietario, QString::fromStdString(titolo),
                                                     QFile::decodeName(cartellaIniziale.c_str()));
     dialogo->setObjectName(QStringLiteral("dlgApriFile"));
+    IgnoraTastiTenuti(dialogo);
+    dialogo->setProxyModel(new ColonneItaliane(dialogo));
+    AllargaColonne(dialogo);
     const bool apertura = modo == 1;
     dialogo->setAcceptMode(apertura ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialogo->setFileMode(apertura ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

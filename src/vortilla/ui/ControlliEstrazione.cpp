@@ -9,6 +9,7 @@
 #include "platform/ImmaginiRisorse.h"
 #include "platform/OrdineTab.h"
 #include "platform/PulsanteColorato.h"
+#include "platform/PulsanteOpzione.h"
 #include "platform/Twips.h"
 
 #include <QIcon>
@@ -91,9 +92,9 @@ QPushButton* Pulsante(QWidget* contenitore, const char* nome, RettangoloTwips g,
     return pulsante;
 }
 
-QRadioButton* Opzione(QWidget* contenitore, RettangoloTwips g, const QString& testo, int tab)
+PulsanteOpzione* Opzione(QWidget* contenitore, RettangoloTwips g, const QString& testo, int tab)
 {
-    auto* opzione = new QRadioButton(testo, contenitore);
+    auto* opzione = new PulsanteOpzione(testo, contenitore);
     opzione->setFont(Carattere(SegoeUISemibold, 9.75, Semibold));
     ImpostaGeometria(opzione, g);
     SegnaIndiceTab(opzione, static_cast<std::int16_t>(tab));
@@ -150,11 +151,11 @@ ControlliEstrazione::ControlliEstrazione(QWidget* finestra)
                        Carattere(SegoeUISemibold, 11.25, Semibold), Qt::AlignCenter, 18);
 
     Frame3 = Cornice(finestra, "Frame3", {8430, 6390, 4755, 855}, 19);
-    opscelta = std::make_unique<ArrayWidget<QRadioButton>>(
+    opscelta = std::make_unique<ArrayWidget<PulsanteOpzione>>(
         QStringLiteral("opscelta"), 0,
         Opzione(Frame3, {450, 210, 1395, 465}, QStringLiteral(" 6 estratti"), 20));
     // The second option is designed, not copied: it has its own caption and place.
-    QRadioButton* venti =
+    PulsanteOpzione* venti =
         Opzione(Frame3, {2130, 210, 1395, 465}, QStringLiteral("20 estratti"), 21);
     opscelta->AggiungiProgettato(1, venti);
     venti->setChecked(true);

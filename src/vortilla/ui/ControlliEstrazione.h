@@ -4,11 +4,11 @@
 #pragma once
 
 #include "platform/ArrayWidget.h"
+#include "platform/PulsanteOpzione.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <memory>
 
@@ -43,7 +43,7 @@ struct ControlliEstrazione {
     std::unique_ptr<ArrayWidget<QLabel>> lblPunti;
     std::unique_ptr<ArrayWidget<QLabel>> lblNumTot;
     std::unique_ptr<ArrayWidget<QLabel>> lblPuntiTot;
-    std::unique_ptr<ArrayWidget<QRadioButton>> opscelta;
+    std::unique_ptr<ArrayWidget<PulsanteOpzione>> opscelta;
 };
 
 } // namespace vortilla

@@ -15,13 +15,13 @@
 #include "platform/ElencoFinestre.h"
 #include "platform/FinestraBloccata.h"
 #include "platform/Programma.h"
+#include "platform/TastiTenuti.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace vortilla {
@@ -50,6 +50,9 @@ FrmEstrazioneUser::FrmEstrazioneUser(DatiProgramma& dati, ServiziFinestra serviz
     controlli_.cmdOpen->setFocus();
     // Key preview: F10 reaches the window whatever control has the focus.
     qApp->installEventFilter(this);
+    // Held, Return presses a button once and F10 shows the instructions once:
+    // after the dialog they open has closed, the key's repeats do nothing.
+    IgnoraTastiTenuti(this, {Qt::Key_F10});
 }
 
 FrmEstrazioneUser::~FrmEstrazioneUser() { qApp->removeEventFilter(this); }
@@ -174,31 +177,9 @@ void FrmEstrazioneUser::showEvent(QShowEvent* evento)
     QWidget::showEvent(evento);
     if (primaVisualizzazione_ && !evento->spontaneous()) {
         primaVisualizzazione_ = false;
-        Centra();
-        centraConCornice_ = frameGeometry() == geometry();
+        CentraConLaCornice(this);
         Attivazione();
     }
-}
-
-bool FrmEstrazioneUser::event(QEvent* evento)
-{
-    // Under X11 the window manager puts its frame around the window only
-    // after the window is mapped, while the first centring could count the
-    // client area alone. When the frame first shows, centre it; a window
-    // manager that has activated the window without one adds none.
-    if (centraConCornice_ && frameGeometry() != geometry()) {
-        centraConCornice_ = false;
-        Centra();
-    } else if (evento->type() == QEvent::WindowActivate) {
-        centraConCornice_ = false;
-    }
-    return QWidget::event(evento);
-}
-
-void FrmEstrazioneUser::Centra()
-{
-    if (QScreen* schermo = screen())
-        move(AngoloCentrato(schermo->availableGeometry(), frameGeometry().size()));
 }
 
 void FrmEstrazioneUser::Attivazione()

@@ -56,7 +56,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
-    bool event(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
@@ -66,15 +65,12 @@ private:
     void Collega();
     void CaricaFile();
     void Estrai();
-    // Puts the window's frame in the middle of the screen's free area.
-    void Centra();
     void ChiediReset();
 
     DatiProgramma& dati_;
     ServiziFinestra servizi_;
     // Before the controls: creating them already sends this window events.
     bool primaVisualizzazione_ = true;
-    bool centraConCornice_ = false;  // centred before its frame was known
     std::int16_t opzioneScelta_ = 1; // the opscelta element NumeriEstratti follows
     ControlliEstrazione controlli_;
 };

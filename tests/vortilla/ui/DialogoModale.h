@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +43,32 @@ inline void ChiudiDallaCornice(QWidget* finestra)
     QCloseEvent evento;
     QSpontaneKeyEvent::setSpontaneous(&evento);
     QApplication::instance()->notify(finestra->windowHandle(), &evento);
+}
+
+// A key going down or up as the platform delivers it, with its own time
+// stamp in milliseconds; `ripetuto` marks an auto-repeat.
+inline void Tasto(QWindow* finestra, QEvent::Type tipo, Qt::Key tasto, ulong tempo,
+                  bool ripetuto = false)
+{
+    const char ascii = QTest::keyToAscii(tasto);
+    QKeyEvent evento(tipo, tasto, Qt::NoModifier,
+                     ascii ? QString(QChar::fromLatin1(ascii)) : QString(), ripetuto);
+    evento.setTimestamp(tempo);
+    QSpontaneKeyEvent::setSpontaneous(&evento);
+    QApplication::instance()->notify(finestra, &evento);
+}
+
+// What a key held down sends after its first press, every 40 ms: presses
+// marked as repeats, or, as X11 delivers them across the opening or closing
+// of a window, an unmarked release and press with one stamp.
+inline void Ripetizioni(QWindow* finestra, Qt::Key tasto, ulong& tempo, int volte, bool marcate)
+{
+    for (int i = 0; i < volte; ++i) {
+        tempo += 40;
+        if (!marcate)
+            Tasto(finestra, QEvent::KeyRelease, tasto, tempo);
+        Tasto(finestra, QEvent::KeyPress, tasto, tempo, marcate);
+    }
 }
 
 // Records whether close requests reaching a widget came from the platform.

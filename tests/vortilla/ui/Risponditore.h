@@ -79,7 +79,16 @@ private:
         }
         Azione azione = std::move(azioni_.front());
         azioni_.pop_front();
+        QPointer<QWidget> aperta = attiva;
         azione(attiva);
+        // An action that leaves its dialog open (a check failed) must not
+        // leave the test waiting for it.
+        if (aperta && aperta->isVisible()) {
+            if (auto* dialogo = qobject_cast<QDialog*>(aperta.data()))
+                dialogo->done(QDialog::Rejected);
+            else
+                aperta->close();
+        }
     }
 
     QTimer timer_;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vortilla developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "DialogoModale.h"
 #include "Risponditore.h"
 
 #include "engine/Porte.h"
@@ -264,6 +265,134 @@ private slots:
         QTest::keyClick(finestra->windowHandle(), Qt::Key(tasto));
         QVERIFY(r.TuttiRisposti());
         QCOMPARE(r.finestre, QStringList{dialogo});
+    }
+
+    // A held key presses once. The dialog it opens, or that opens while it is
+    // down, ignores its repeats, marked or, as X11 sends them across a change
+    // of window, unmarked; a new press answers, and the key held on then
+    // opens nothing more.
+    void unTastoTenutoNonRispondeMai_data()
+    {
+        QTest::addColumn<QString>("fuoco");
+        QTest::addColumn<int>("tenuto");
+        QTest::addColumn<int>("apre"); // 0: the held key itself
+        QTest::addColumn<int>("risponde");
+        QTest::addColumn<bool>("marcate");
+        QTest::addColumn<bool>("combinazioni");
+        QTest::addColumn<QString>("dialogo");
+        QTest::addColumn<int>("tentativi");
+        QTest::addColumn<int>("catturate");
+        const int invio = Qt::Key_Return;
+        QTest::newRow("Return held on RESET asks once, and only a new press resets")
+            << "cmdReset" << invio << 0 << invio << false << true << "frmMessage" << 0 << 1;
+        QTest::newRow("the same with the repeats marked as such")
+            << "cmdReset" << invio << 0 << invio << true << true << "frmMessage" << 0 << 1;
+        QTest::newRow("Return held on ESTRAZIONE without combinations gives one notice")
+            << "cmdEstrai" << invio << 0 << invio << false << false << "frmMessage" << 0 << 0;
+        QTest::newRow("keypad Enter held on the open button picks no file")
+            << "cmdOpen" << int(Qt::Key_Enter) << 0 << int(Qt::Key_Enter) << false << true
+            << "dlgApriFile" << 1 << 3;
+        QTest::newRow("Space held on an option while F10 opens the instructions")
+            << "opscelta_1" << int(Qt::Key_Space) << int(Qt::Key_F10) << int(Qt::Key_Space) << false
+            << true << "frmInfo" << 1 << 1;
+        QTest::newRow("F10 held opens the instructions once")
+            << "cmdOpen" << int(Qt::Key_F10) << 0 << invio << true << true << "frmInfo" << 1 << 1;
+    }
+    void unTastoTenutoNonRispondeMai()
+    {
+        QFETCH(QString, fuoco);
+        QFETCH(int, tenuto);
+        QFETCH(int, apre);
+        QFETCH(int, risponde);
+        QFETCH(bool, marcate);
+        QFETCH(bool, combinazioni);
+        if (combinazioni) {
+            CaricaDirettamente({"1 2 3"});
+            Clicca("cmdEstrai");
+        }
+        const QString file = ScriviFile("tre.txt", "1 2 3\n4 5 6\n7 8 9\n");
+        C<QWidget>(fuoco)->setFocus();
+        QWindow* principale = finestra->windowHandle();
+        // Stamps that only grow, as the platform's do, far from those of Qt Test's own
+        // key events (milliseconds since the test started).
+        static ulong tempo = 100000000;
+        const auto chiave = [](int tasto) { return Qt::Key(tasto); };
+
+        bool apertoTraLeRipetizioni = false;
+        bool chiusoDallaNuova = false;
+        Risponditore r;
+        r.Poi([&](QWidget* dialogo) {
+            if (auto* scelta = qobject_cast<QFileDialog*>(dialogo))
+                scelta->selectFile(file);
+            QWindow* qui = dialogo->windowHandle();
+            Ripetizioni(qui, chiave(tenuto), tempo, 5, marcate);
+            apertoTraLeRipetizioni = dialogo->isVisible();
+            if (risponde == tenuto)
+                Tasto(qui, QEvent::KeyRelease, chiave(tenuto), tempo += 300);
+            Tasto(qui, QEvent::KeyPress, chiave(risponde), tempo += 300);
+            if (dialogo->isVisible()) // Space presses a button on its release
+                Tasto(qui, QEvent::KeyRelease, chiave(risponde), tempo += 100);
+            chiusoDallaNuova = !dialogo->isVisible();
+        });
+        Tasto(principale, QEvent::KeyPress, chiave(tenuto), tempo += 40);
+        if (apre)
+            Tasto(principale, QEvent::KeyPress, chiave(apre), tempo += 40);
+        QApplication::setActiveWindow(finestra); // as the window system does
+        Ripetizioni(principale, chiave(tenuto), tempo, 5, marcate);
+        Tasto(principale, QEvent::KeyRelease, chiave(tenuto), tempo += 40);
+
+        QVERIFY(r.TuttiRisposti());
+        QFETCH(QString, dialogo);
+        QCOMPARE(r.finestre, QStringList{dialogo});
+        QVERIFY(apertoTraLeRipetizioni);
+        QVERIFY(chiusoDallaNuova);
+        QFETCH(int, tentativi);
+        QCOMPARE(Testo("lblTentativi"), QString::number(tentativi));
+        QFETCH(int, catturate);
+        QCOMPARE(Testo("lblCatturate"), QString::number(catturate));
+    }
+
+    // Closing the window while a question is open asks first; SI closes the
+    // question unanswered, NO leaves it waiting. (The platform drops the
+    // close box's request while a dialog is open: the end-to-end test.)
+    void chiudereConUnaDomandaAperta_data()
+    {
+        QTest::addColumn<QString>("confermo");
+        QTest::addColumn<QString>("poi"); // the answer to the question, if still open
+        QTest::addColumn<bool>("chiusa");
+        QTest::addColumn<int>("tentativi");
+        QTest::newRow("the program closing it, with NO, leaves the question open")
+            << QString("NO") << QString("Resetta") << false << 0;
+        QTest::newRow("the program closing it, with SI, ends the question unanswered")
+            << QString("SI") << QString() << true << 1;
+    }
+    void chiudereConUnaDomandaAperta()
+    {
+        QFETCH(QString, confermo);
+        QFETCH(QString, poi);
+        CaricaDirettamente({"1 2 3"});
+        Clicca("cmdEstrai");
+        bool restaAperta = false;
+        bool chiusaDalProgramma = false;
+        Risponditore r;
+        r.Poi([&](QWidget* domanda) {
+            Risponditore sopra(domanda);
+            sopra.Poi(Risponditore::Premi(confermo));
+            chiusaDalProgramma = finestra->close();
+            QVERIFY(sopra.TuttiRisposti());
+            QCOMPARE(sopra.finestre, QStringList{"frmMessage"});
+            restaAperta = domanda->isVisible();
+            if (!poi.isEmpty())
+                Risponditore::Premi(poi)(domanda);
+        });
+        Clicca("cmdReset");
+        QVERIFY(r.TuttiRisposti());
+        QCOMPARE(restaAperta, !poi.isEmpty());
+        QFETCH(bool, chiusa);
+        QCOMPARE(chiusaDalProgramma, chiusa);
+        QCOMPARE(finestra->isVisible(), !chiusa);
+        QFETCH(int, tentativi);
+        QCOMPARE(Testo("lblTentativi"), QString::number(tentativi));
     }
 
     // A screen reader's "press" reaches a button without going through the

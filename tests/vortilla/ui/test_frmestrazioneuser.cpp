@@ -6,6 +6,7 @@
 #include "ui/dialogs/FrmInfo.h"
 #include "ui/dialogs/FrmMessage.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -220,6 +221,53 @@ private slots:
         QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{20});
     }
 
+    // Tab and Shift+Tab leave the option group for the neighbouring controls
+    // in the tab order, and coming back land on the selected option: also
+    // after the other option had the focus (a press dragged off it gives it
+    // the focus, not the selection), and after a screen reader changed the
+    // selection without moving the focus.
+    void ilFuocoEsceDalGruppoDiOpzioni_data()
+    {
+        QTest::addColumn<bool>("lettore");
+        QTest::addColumn<int>("modificatori");
+        QTest::addColumn<QStringList>("fuochi");
+        QTest::addColumn<int>("estratti");
+        const int tab = Qt::NoModifier;
+        const int indietro = Qt::ShiftModifier;
+        QTest::newRow("Tab from the unselected option goes on to the open button")
+            << false << tab << QStringList{"cmdOpen", "opscelta_1"} << 20;
+        QTest::newRow("Shift+Tab from it goes back to RESET")
+            << false << indietro << QStringList{"cmdReset", "opscelta_1"} << 20;
+        QTest::newRow("a choice by a screen reader moves the stop with it")
+            << true << indietro << QStringList{"opscelta_0", "cmdOpen"} << 6;
+    }
+    void ilFuocoEsceDalGruppoDiOpzioni()
+    {
+        QFETCH(bool, lettore);
+        QFETCH(int, modificatori);
+        QFETCH(QStringList, fuochi);
+        QApplication::setActiveWindow(finestra);
+        QWidget* sei = Controllo("opscelta_0");
+        if (lettore) {
+            QAccessible::queryAccessibleInterface(sei)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+        } else {
+            QTest::mousePress(sei, Qt::LeftButton, {}, QPoint(5, 15));
+            QTest::mouseRelease(sei, Qt::LeftButton, {}, QPoint(5, -40));
+            QVERIFY(Controllo<QRadioButton>("opscelta_1")->isChecked());
+        }
+        const QString primo = Fuoco();
+
+        const auto andata = Qt::KeyboardModifiers(modificatori);
+        Premi(Qt::Key_Tab, andata);
+        QCOMPARE(Fuoco(), fuochi[0]);
+        Premi(Qt::Key_Tab, andata ^ Qt::ShiftModifier);
+        QCOMPARE(Fuoco(), fuochi[1]);
+        QCOMPARE(primo, lettore ? "cmdOpen" : "opscelta_0");
+        QFETCH(int, estratti);
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t(estratti));
+    }
+
     void lOpzioneCambiaSoloINumeriEstratti()
     {
         QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t{20});
@@ -236,20 +284,83 @@ private slots:
         QCOMPARE(Testo("lblTentativi"), QStringLiteral("0"));
     }
 
-    void ilResetHaLaFacciaGrigia()
+    // A click anywhere in an option's designed box, 93 x 31 pixels, selects
+    // it: also where the style sees empty space beside or below the caption.
+    void unClicNelRiquadroDellOpzioneLaSceglie_data()
     {
+        QTest::addColumn<QString>("opzione");
+        QTest::addColumn<QPoint>("punto");
+        QTest::addColumn<int>("estratti");
+        QTest::newRow("six, right of its caption") << "opscelta_0" << QPoint(90, 15) << 6;
+        QTest::newRow("six, in its bottom left corner") << "opscelta_0" << QPoint(0, 30) << 6;
+        QTest::newRow("twenty, in its bottom right corner") << "opscelta_1" << QPoint(92, 30) << 20;
+    }
+    void unClicNelRiquadroDellOpzioneLaSceglie()
+    {
+        QFETCH(QString, opzione);
+        QFETCH(QPoint, punto);
+        QFETCH(int, estratti);
+        const QString altra = opzione == "opscelta_0" ? "opscelta_1" : "opscelta_0";
+        QTest::mouseClick(Controllo(altra), Qt::LeftButton);
+        QVERIFY(!Controllo<QRadioButton>(opzione)->isChecked());
+        QCOMPARE(Controllo(opzione)->size(), QSize(93, 31));
+        QTest::mouseClick(Controllo(opzione), Qt::LeftButton, {}, punto);
+        QVERIFY(Controllo<QRadioButton>(opzione)->isChecked());
+        QCOMPARE(dati->Stato.NumeriEstratti, std::int16_t(estratti));
+    }
+
+    // RESET's face is one flat grey inside the style's bevel, a darker grey
+    // while pressed; keyboard focus draws a line of the highlight colour
+    // round it, where the style would tint the whole face.
+    void ilResetHaLaFacciaGrigiaPiatta_data()
+    {
+        QTest::addColumn<QString>("fuoco"); // how the focus came, if it did
+        QTest::addColumn<bool>("premuto");
+        QTest::addColumn<QColor>("faccia");
+        const QColor grigio(224, 224, 224);
+        QTest::newRow("at rest") << "" << false << grigio;
+        QTest::newRow("focused from the keyboard, with the line") << "Tab" << false << grigio;
+        QTest::newRow("focused by the program, as by a click, without")
+            << "setFocus" << false << grigio;
+        QTest::newRow("pressed") << "" << true << QColor(grigio.darker(110).rgb());
+    }
+    void ilResetHaLaFacciaGrigiaPiatta()
+    {
+        QFETCH(QString, fuoco);
+        QFETCH(bool, premuto);
+        QFETCH(QColor, faccia);
         QApplication::setStyle(QStringLiteral("Fusion"));
         auto* reset = Controllo<QPushButton>("cmdReset");
-        const QImage faccia = reset->grab().toImage();
-        const QColor grigio(224, 224, 224);
-        // Above and below the caption, across the middle of the face.
-        const int h = faccia.height();
-        for (int x = 6; x < faccia.width() - 6; x += 4) {
-            QCOMPARE(faccia.pixelColor(x, 5), grigio);
-            QCOMPARE(faccia.pixelColor(x, h - 6), grigio);
+        QApplication::setActiveWindow(finestra);
+        if (fuoco == "Tab") {
+            Controllo("cmdEstrai")->setFocus();
+            Premi(Qt::Key_Tab);
+        } else if (fuoco == "setFocus") {
+            reset->setFocus();
         }
-        QCOMPARE(faccia.pixelColor(6, h / 2), grigio);
-        QVERIFY(Controllo<QPushButton>("cmdEstrai")->grab().toImage().pixelColor(6, 5) != grigio);
+        QCOMPARE(reset->hasFocus(), !fuoco.isEmpty());
+        reset->setDown(premuto);
+        const QImage immagine = reset->grab().toImage();
+        reset->setDown(false);
+        const auto colore = [&](int x, int y) { return immagine.pixelColor(x, y); };
+        const int w = immagine.width();
+        const int h = immagine.height();
+
+        for (int x = 3; x < w - 3; x += 4) { // above and below the caption
+            QCOMPARE(colore(x, 3), faccia);
+            QCOMPARE(colore(x, h - 4), faccia);
+        }
+        QCOMPARE(colore(3, h / 2), faccia);
+        QCOMPARE(colore(w - 4, h / 2), faccia);
+        const QColor riga = fuoco == "Tab" ? reset->palette().color(QPalette::Highlight) : faccia;
+        for (const QPoint& p : {QPoint(2, h / 2), QPoint(w - 3, h / 2), QPoint(w / 2, 2)})
+            QCOMPARE(colore(p.x(), p.y()), riga);
+        const QColor sfondo = reset->palette().color(QPalette::Window);
+        for (const QPoint& bevel : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, h - 1)}) {
+            QVERIFY(colore(bevel.x(), bevel.y()) != faccia);
+            QVERIFY(colore(bevel.x(), bevel.y()) != sfondo);
+        }
+        QVERIFY(Controllo<QPushButton>("cmdEstrai")->grab().toImage().pixelColor(6, 5) != faccia);
     }
 
     void ogniFinestraPortaLIconaDelProgramma()

@@ -6,6 +6,7 @@
 #include "platform/FinestraBloccata.h"
 #include "platform/ImmaginiRisorse.h"
 #include "platform/OrdineTab.h"
+#include "platform/TastiTenuti.h"
 #include "platform/Twips.h"
 #include "ui/dialogs/TestoDialogo.h"
 
@@ -32,6 +33,7 @@ FrmInfo::FrmInfo(const CanaleDialogo& canale, QWidget* parent)
     setObjectName(QStringLiteral("frmInfo"));
     setWindowModality(Qt::ApplicationModal);
     ImpostaAreaClienteFissa(this, LarghezzaAreaTwips, 2085);
+    IgnoraTastiTenuti(this);
     CreaControlli();
     Caricamento();
 }

@@ -6,6 +6,7 @@
 #include "platform/FinestraBloccata.h"
 #include "platform/ImmaginiRisorse.h"
 #include "platform/OrdineTab.h"
+#include "platform/TastiTenuti.h"
 #include "platform/Twips.h"
 #include "ui/dialogs/TestoDialogo.h"
 
@@ -32,6 +33,7 @@ FrmMessage::FrmMessage(CanaleDialogo& canale, QWidget* parent)
     setObjectName(QStringLiteral("frmMessage"));
     setWindowModality(Qt::ApplicationModal);
     ImpostaAreaClienteFissa(this, LarghezzaAreaTwips, 2280);
+    IgnoraTastiTenuti(this);
     CreaControlli();
     Caricamento();
 }
