@@ -54,7 +54,8 @@ private slots:
         QFETCH(int, estratti);
         const Sistema sistema = SistemaDiProva(120);
         const std::atomic<bool> mai{false};
-        const Conteggi c = EseguiSerie(sistema, {20260101, 200'000, estratti, 2, false}, mai);
+        const Conteggi c =
+            EseguiSerie(sistema, {20260101, 200'000, estratti, 2, false}, mai).conteggi;
         QCOMPARE(c.estrazioni, std::uint64_t{200'000});
         const Statistiche s = CalcolaStatistiche(c, AttesePerEstrazione(sistema, estratti));
         std::uint64_t righe = 0;
@@ -79,10 +80,10 @@ private slots:
         const std::atomic<bool> mai{false};
         // Not a whole number of blocks, so the last block is a short one.
         const std::uint64_t n = EstrazioniPerBlocco(sistema) * 5 + 17;
-        const Conteggi uno = EseguiSerie(sistema, {99, n, 20, 1, true}, mai);
-        const Conteggi quattro = EseguiSerie(sistema, {99, n, 20, 4, true}, mai);
+        const Conteggi uno = EseguiSerie(sistema, {99, n, 20, 1, true}, mai).conteggi;
+        const Conteggi quattro = EseguiSerie(sistema, {99, n, 20, 4, true}, mai).conteggi;
         QVERIFY(Uguali(uno, quattro));
-        QVERIFY(!Uguali(uno, EseguiSerie(sistema, {100, n, 20, 4, true}, mai)));
+        QVERIFY(!Uguali(uno, EseguiSerie(sistema, {100, n, 20, 4, true}, mai).conteggi));
     }
 
     void unaRichiestaDiStopTieneSoloLeEstrazioniFinite()
@@ -91,10 +92,11 @@ private slots:
         std::atomic<bool> ferma{false};
         std::uint64_t vistePrimaDelloStop = 0;
         const Conteggi c = EseguiSerie(sistema, {5, std::uint64_t{1} << 40, 6, 2, false}, ferma,
-                                       [&](std::uint64_t fatte) {
-                                           vistePrimaDelloStop = fatte;
+                                       [&](const StatoSerie& stato) {
+                                           vistePrimaDelloStop = stato.conteggi.estrazioni;
                                            ferma = true;
-                                       });
+                                       })
+                               .conteggi;
         QVERIFY(c.estrazioni >= vistePrimaDelloStop);
         QVERIFY(c.estrazioni < std::uint64_t{1} << 40);
         QCOMPARE(c.estrazioni % EstrazioniPerBlocco(sistema), std::uint64_t{0});
@@ -115,7 +117,7 @@ private slots:
         rusage prima{}, dopo{};
         getrusage(RUSAGE_SELF, &prima);
         const std::atomic<bool> mai{false};
-        const Conteggi c = EseguiSerie(sistema, {1, 64, 20, 256, false}, mai);
+        const Conteggi c = EseguiSerie(sistema, {1, 64, 20, 256, false}, mai).conteggi;
         getrusage(RUSAGE_SELF, &dopo);
         QCOMPARE(c.estrazioni, std::uint64_t{64});
         QCOMPARE(c.thread, 256u);
