@@ -17,11 +17,6 @@
 // them (the command line in three formats, a window in tables), they agree.
 namespace vortilla {
 
-// With an archive and its listing: the latest draws kept for each of the
-// best scores reached, and how many of the best scores.
-inline constexpr std::size_t EstrazioniElencate = 20;
-inline constexpr std::size_t PunteggiElencati = 3;
-
 // What a run is made of: the system and its options. Whatever it points to
 // must outlive the run and its results.
 struct DatiSerie {
