@@ -5,6 +5,7 @@
 #   <prefix>/lib/vortilla/vortilla
 #   <prefix>/lib/vortilla/Shared/Costruzioni -> ../../../share/vortilla/Costruzioni
 #   <prefix>/share/vortilla/Costruzioni/*.txt        (the example files)
+#   <prefix>/share/vortilla/premi/*.txt              (vortilla-serie's example prize table)
 # with a launcher <prefix>/<VORTILLA_LAUNCHER_DIR>/vortilla linking to it, a
 # manual page, a desktop entry, its icons and the AppStream metadata. The
 # program finds Shared/ beside its own executable, so the launcher is a

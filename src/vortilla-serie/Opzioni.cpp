@@ -52,7 +52,7 @@ constexpr std::string_view Aiuto =
     "  --grafico <FILE>  Scrive il grafico dei risultati in FILE.png o FILE.svg.\n"
     "  --dettaglio       Aggiunge i conteggi per punti di ogni combinazione; con\n"
     "                    --archivio, anche le estrazioni in cui il sistema ha fatto i\n"
-    "                    suoi 3 punteggi migliori, per etichetta (le 20 più recenti\n"
+    "                    suoi 3 punteggi migliori, per etichetta (le 10 più recenti\n"
     "                    per punteggio).\n"
     "  --premi <FILE>    Tabella dei premi, una riga per premio: «numeri\n"
     "                    giocati;punti;vincita», la vincita per una posta di 1; \"#\"\n"

@@ -244,8 +244,8 @@ private slots:
     {
         QTest::addColumn<QString>("riga");
         QTest::newRow("the archive used") << "Archivio:        " + archivio_
-                                                 + ", dalla n. 1 alla n. 4 (estrazioni vere, "
-                                                   "non simulate)";
+                                                 + ", dalla n. 1 alla n. 4 (estrazioni del "
+                                                   "file, non simulate)";
         QTest::newRow("the sessions") << "Sessioni di 2 estrazioni: 2 complete, chiuse in attivo "
                                          "2 (100.0000 % [34.2380, 100.0000])";
         QTest::newRow("a session's net result")

@@ -51,7 +51,7 @@ void Intestazione(const Risultato& r, Destinazione& d)
         campi::Intero(t, r.archivio->prima);
         t += " alla n. ";
         campi::Intero(t, r.archivio->prima + r.estrazioniChieste - 1);
-        t += " (estrazioni vere, non simulate)";
+        t += " (estrazioni del file, non simulate)";
     } else {
         t += "\nSeme:            ";
         campi::Intero(t, r.seme);

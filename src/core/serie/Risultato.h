@@ -43,7 +43,7 @@ struct MiglioriPunti {
 
 // With an archive and its listing: the latest draws kept for each of the
 // best scores reached, and how many of the best scores.
-inline constexpr std::size_t EstrazioniElencate = 20;
+inline constexpr std::size_t EstrazioniElencate = 10;
 inline constexpr std::size_t PunteggiElencati = 3;
 
 // A run on past draws instead of simulated ones.
