@@ -162,6 +162,7 @@ private slots:
         riga("json: a delay before the first draw", "json", "archivio.numeri[12].ritardo_massimo",
              "2");
         riga("json: a number never drawn", "json", "archivio.numeri[89].ritardo", "4");
+        riga("json: no delay is certain", "json", "archivio.numeri[0].p_ritardo", "1");
         riga("json: its chance", "json", "archivio.numeri[89].p_ritardo",
              testo(std::pow(84 / 90.0, 4)));
         riga("json: the degrees of freedom", "json", "archivio.gradi_liberta", "89");
@@ -210,6 +211,8 @@ private slots:
              "Punti       Estrazioni|6|7", "0.000034");
         riga("text: the independent lines", "testo", "Punti       Estrazioni|3|6",
              QString::number(100 * (1 - (1 - P6(3, 3)) * (1 - tre)), 'f', 4));
+        riga("text: no draw has a lower bound of exactly zero", "testo",
+             "Punti       Estrazioni|7|4", "0.0000,");
         riga("text: the method", "testo", "Punti        Osservati|6|5", "esatto");
         riga("text: the mark of few cases", "testo", "Punti        Osservati|6|6", "*");
         riga("text: a number's delay", "testo", "Numero    Uscite|90|3", "4");
