@@ -211,8 +211,8 @@ private slots:
              "Punti       Estrazioni|6|7", "0.000034");
         riga("text: the independent lines", "testo", "Punti       Estrazioni|3|6",
              QString::number(100 * (1 - (1 - P6(3, 3)) * (1 - tre)), 'f', 4));
-        riga("text: no draw has a lower bound of exactly zero", "testo",
-             "Punti       Estrazioni|7|4", "0.0000,");
+        riga("text: an impossible score is zero, not minus zero", "testo",
+             "Punti       Estrazioni|7|6", "0.0000");
         riga("text: the method", "testo", "Punti        Osservati|6|5", "esatto");
         riga("text: the mark of few cases", "testo", "Punti        Osservati|6|6", "*");
         riga("text: a number's delay", "testo", "Numero    Uscite|90|3", "4");
@@ -240,7 +240,9 @@ private slots:
             const QStringList d = dove.split('|');
             visto = CampoTesto(uscita, d[0], d[1], d[2].toInt());
         }
-        QVERIFY2(Uguale(visto, valore), qPrintable(visto + " invece di " + valore));
+        // The text as a user reads it; JSON and CSV numbers as they read back.
+        QVERIFY2(formato == "testo" ? visto == valore : Uguale(visto, valore),
+                 qPrintable(visto + " invece di " + valore));
     }
 
     void iRiassuntiDelTestoDiconoLeCifre_data()
@@ -383,11 +385,13 @@ private slots:
 
     // Many short seeded runs: the exact chance of "at least k" falls inside
     // the simulated interval about 95% of the time, neither much less (an
-    // interval too narrow, a wrong exact figure) nor always (one too wide).
+    // interval too narrow, a wrong exact figure) nor nearly always (one too
+    // wide): about 20 misses in 400 are expected, fewer than 8 or more than
+    // 32 are each less likely than one in a hundred.
     void lAlmenoSimulatoStaNelSuoIntervallo()
     {
         int dentro = 0, prove = 0;
-        for (int seme = 1; seme <= 40; ++seme) {
+        for (int seme = 1; seme <= 80; ++seme) {
             const Esito esito =
                 Avvia({piccolo_, "--estrazioni", "300", "--seme", QString::number(seme), "--thread",
                        "1", "--formato", "json"});
@@ -401,9 +405,9 @@ private slots:
                 dentro += intervallo[0].toDouble() <= esatto && esatto <= intervallo[1].toDouble();
             }
         }
-        QVERIFY(prove >= 150);
+        QVERIFY(prove >= 400);
         const double quota = double(dentro) / prove;
-        QVERIFY2(quota > 0.88 && quota < 0.995, qPrintable(QString::number(quota)));
+        QVERIFY2(quota > 0.92 && quota < 0.98, qPrintable(QString::number(quota)));
     }
 
     void ilMetodoDellErrore_data()
