@@ -133,44 +133,6 @@ private slots:
         // Two draws still have an error for every row that can happen.
         QVERIFY(r.statistiche.punti[9].erroreStandard > 0);
     }
-
-    void lElencoDelleEstrazioniMiglioriDellArchivio()
-    {
-        const std::vector<std::string> righe{"1 2 3 4 5 6 7 8 9 10"};
-        const Sistema sistema = CompilaSistema(righe);
-        // Draw j holds the numbers 1..j of the line, then numbers the line lacks.
-        std::vector<EstrazioneArchivio> archivio;
-        for (int j = 0; j <= 6; ++j) {
-            EstrazioneArchivio e;
-            for (int n = 1; n <= 6; ++n)
-                e.numeri.Aggiungi(n <= j ? n : 80 + n);
-            e.etichetta = "E" + std::to_string(j);
-            archivio.push_back(e);
-        }
-        archivio.push_back(archivio[5]); // 5 points twice
-        archivio.back().etichetta = "ancora";
-        DatiSerie dati;
-        dati.sistema = &sistema;
-        dati.estratti = 6;
-        dati.archivio = std::span(archivio).subspan(2); // from the third draw of the file
-        dati.primaArchivio = 3;
-        dati.elencoArchivio = true;
-        const std::atomic<bool> mai{false};
-        const Risultato r = ComponiRisultato(dati, CalcolaFigureEsatte(dati),
-                                             EseguiSerie(sistema, ParametriDi(dati, 3), mai));
-        QCOMPARE(r.estrazioniChieste, std::uint64_t{6});
-        QCOMPARE(r.archivio->analisi.estrazioni, std::uint64_t{6});
-        const auto& m = r.archivio->migliori;
-        QCOMPARE(m.size(), PunteggiElencati);
-        QCOMPARE(m[0].punti, 6);
-        QCOMPARE(m[0].estrazioni[0].numero, std::uint64_t{7});
-        QCOMPARE(m[0].estrazioni[0].etichetta, std::string("E6"));
-        QCOMPARE(m[1].punti, 5);
-        QCOMPARE(m[1].totale, std::uint64_t{2});
-        QCOMPARE(m[1].estrazioni[1].numero, std::uint64_t{8});
-        QCOMPARE(m[1].estrazioni[1].etichetta, std::string("ancora"));
-        QCOMPARE(m[2].punti, 4);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestFigure)
