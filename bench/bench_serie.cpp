@@ -5,9 +5,10 @@
 // numbers and on 100,000 random lines, for every scoring kernel this
 // processor runs, against two anchors measured in the same run: the scoring
 // that the series used before the bit-sliced kernels (a copy of it is kept
-// here) and the portable kernel. Then the scaling over every core, and the
-// peak memory, which must not grow with the number of draws. Prints figures
-// only.
+// here) and the portable kernel. Then the scaling over every core, the
+// peak memory, which must not grow with the number of draws, the cost of a
+// prize table against the same series without, and the exact figures.
+// Prints figures only.
 
 #include "serie_oggi.h"
 
@@ -15,6 +16,7 @@
 #include "serie/Garanzia.h"
 #include "serie/Generatore.h"
 #include "serie/PunteggioVeloce.h"
+#include "serie/TabellaPremi.h"
 #include "serie/VarianzaEsatta.h"
 
 #include <algorithm>
@@ -69,6 +71,8 @@ double CpuSecondi()
            + static_cast<double>(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
 }
 
+std::string Velocita(double alSecondo);
+
 struct Misura {
     double perCore = 0;   // draws per second of processor time
     double alSecondo = 0; // draws per second of wall-clock time
@@ -103,14 +107,47 @@ Misura Migliore(const std::function<void(std::uint64_t)>& serie, unsigned thread
 }
 
 Misura Serie(const vortilla::Sistema& sistema, int estratti, unsigned thread,
-             const vortilla::Nucleo& nucleo)
+             const vortilla::Nucleo& nucleo, const vortilla::TabellaPremi* premi = nullptr)
 {
     const std::atomic<bool> mai{false};
     return Migliore(
         [&](std::uint64_t n) {
-            vortilla::EseguiSerie(sistema, {7, n * thread, estratti, thread, false, &nucleo}, mai);
+            vortilla::ParametriSerie p{7, n * thread, estratti, thread, false, &nucleo};
+            p.premi = premi;
+            vortilla::EseguiSerie(sistema, p, mai);
         },
         thread, thread == 1 ? &Misura::perCore : &Misura::alSecondo);
+}
+
+// The cost of money: the same series with a prize for every length and
+// points value, on lines of several lengths (each draw's counts by length)
+// and on lines of ten only (the counts by points suffice).
+void Denaro(const vortilla::Nucleo& nucleo)
+{
+    vortilla::TabellaPremi premi;
+    for (std::size_t n = 1; n < vortilla::ValoriPunti; ++n)
+        for (std::size_t p = 0; p <= n; ++p)
+            premi.premio[n][p] = static_cast<vortilla::Centesimi>(100 * p * p + n);
+    std::printf("Il costo dei premi, 20 su 90, 1 thread, nucleo %s (ancora: la stessa serie senza "
+                "premi)\n",
+                nucleo.nome);
+    std::vector<std::string> dieci;
+    for (const std::string& riga : Righe(5000, 9))
+        if (std::count(riga.begin(), riga.end(), ' ') == 9 && dieci.size() < 500)
+            dieci.push_back(riga);
+    struct Caso {
+        const char* nome;
+        std::vector<std::string> righe;
+    };
+    for (const Caso& caso : {Caso{"500 righe da 3 a 10 numeri", Righe(500, 500)},
+                             Caso{"500 righe da 10 numeri", dieci}}) {
+        const vortilla::Sistema sistema = vortilla::CompilaSistema(caso.righe);
+        const Misura senza = Serie(sistema, 20, 1, nucleo);
+        const Misura con = Serie(sistema, 20, 1, nucleo, &premi);
+        std::printf("  %-28s senza premi %11s, con premi %11s = %5.2fx\n", caso.nome,
+                    Velocita(senza.perCore).c_str(), Velocita(con.perCore).c_str(),
+                    con.perCore / senza.perCore);
+    }
 }
 
 long PiccoKiB()
@@ -314,6 +351,7 @@ int main()
         }
     }
 
+    Denaro(inUso);
     esatti::Figure();
     return 0;
 }

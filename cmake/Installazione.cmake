@@ -5,6 +5,7 @@
 #   <prefix>/lib/vortilla/vortilla
 #   <prefix>/lib/vortilla/Shared/Costruzioni -> ../../../share/vortilla/Costruzioni
 #   <prefix>/share/vortilla/Costruzioni/*.txt        (the example files)
+#   <prefix>/share/vortilla/premi/*.txt              (vortilla-serie's example prize table)
 # with a launcher <prefix>/<VORTILLA_LAUNCHER_DIR>/vortilla linking to it, a
 # manual page, a desktop entry, its icons and the AppStream metadata. The
 # program finds Shared/ beside its own executable, so the launcher is a
@@ -27,6 +28,11 @@ install(TARGETS vortilla RUNTIME DESTINATION ${cartella_programma})
 
 set(cartella_esempi ${CMAKE_INSTALL_DATADIR}/vortilla/Costruzioni)
 install(FILES ${VORTILLA_ESEMPI} DESTINATION ${cartella_esempi})
+# The example prize table of vortilla-serie --premi, beside the examples but
+# not among them: the open dialog shows combination files only.
+set(cartella_premi ${CMAKE_INSTALL_DATADIR}/vortilla/premi)
+install(FILES ${PROJECT_SOURCE_DIR}/examples/premi/Esempio_tabella_premi.txt
+        DESTINATION ${cartella_premi})
 cmake_path(RELATIVE_PATH cartella_esempi BASE_DIRECTORY ${cartella_programma}/Shared OUTPUT_VARIABLE verso_esempi)
 set(collegamento_esempi ${CMAKE_BINARY_DIR}/lanciatore/Costruzioni)
 
@@ -62,7 +68,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/icona.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME vortilla.svg)
 
 # The command-line program, when it is part of the build, with a manual page
-# made from its own --help and --version.
+# made from its own --help and --version, and from an include file that
+# documents its JSON keys and names the installed examples.
 if(TARGET vortilla-serie)
     set_property(TARGET vortilla-serie PROPERTY INSTALL_RPATH "")
     install(TARGETS vortilla-serie RUNTIME DESTINATION ${VORTILLA_LAUNCHER_DIR})
@@ -70,13 +77,18 @@ if(TARGET vortilla-serie)
     if(HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
         set(pagina_serie ${CMAKE_BINARY_DIR}/man/vortilla-serie.6)
         file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/man)
+        set(VORTILLA_TABELLA_PREMI ${CMAKE_INSTALL_FULL_DATADIR}/vortilla/premi/Esempio_tabella_premi.txt)
+        set(VORTILLA_CARTELLA_ESEMPI ${CMAKE_INSTALL_FULL_DATADIR}/vortilla/Costruzioni/)
+        set(aggiunte_serie ${CMAKE_BINARY_DIR}/man/vortilla-serie.h2m)
+        configure_file(${PROJECT_SOURCE_DIR}/packaging/vortilla-serie.h2m.in ${aggiunte_serie} @ONLY)
         add_custom_command(OUTPUT ${pagina_serie}
             # The version without the line naming this processor's kernel.
             COMMAND ${HELP2MAN} --no-info --section=6 --locale=C.UTF-8
                     "--version-string=vortilla-serie ${PROJECT_VERSION}"
                     "--name=simulate a long series of draws of a 90-number lottery against the exact odds"
+                    --include=${aggiunte_serie}
                     --output=${pagina_serie} $<TARGET_FILE:vortilla-serie>
-            DEPENDS vortilla-serie
+            DEPENDS vortilla-serie ${aggiunte_serie}
             COMMENT "Writing the manual page of vortilla-serie with help2man"
             VERBATIM)
         add_custom_target(pagina_vortilla_serie ALL DEPENDS ${pagina_serie})

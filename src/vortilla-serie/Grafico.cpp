@@ -32,7 +32,9 @@ QString Intestazione(const Risultato& r)
 {
     return QString::fromUtf8(r.file) + ": " + QString::number(r.combinazioni) + " combinazioni, "
            + QString::number(r.conteggi.estrazioni) + " estrazioni di "
-           + QString::number(r.estratti) + " numeri, seme " + QString::number(r.seme)
+           + QString::number(r.estratti) + " numeri, "
+           + (r.archivio ? "archivio " + QString::fromUtf8(r.archivio->file)
+                         : "seme " + QString::number(r.seme))
            + (r.interrotta ? " (interrotta)" : "");
 }
 

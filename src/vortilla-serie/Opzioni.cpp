@@ -30,6 +30,10 @@ constexpr std::string_view Aiuto =
     "di FILE, letto e controllato come dal programma a finestre, e confronta i punti\n"
     "ottenuti con le probabilità esatte. Con lo stesso seme e le stesse opzioni i\n"
     "risultati sono identici qualunque siano il numero di thread e il processore.\n"
+    "Dice anche che cosa vale il sistema (la copertura contro combinazioni\n"
+    "indipendenti e, fino a 24 numeri, la garanzia esatta), che cosa costa con una\n"
+    "tabella dei premi (--premi) e come sarebbe andato sulle estrazioni vere\n"
+    "(--archivio).\n"
     "\n"
     "Options:\n"
     "  -h, --help        Mostra questo aiuto ed esce.\n"
@@ -37,14 +41,35 @@ constexpr std::string_view Aiuto =
     "  --tutte           Usa tutte le combinazioni del file, non solo le prime 500.\n"
     "  --estratti <N>    Numeri estratti a ogni estrazione: 20 (predefinito) o 6.\n"
     "  --estrazioni <N>  Numero di estrazioni, da 1 a 1000000000000 (predefinito\n"
-    "                    10000).\n"
+    "                    10000); con --archivio, le ultime N dell'archivio\n"
+    "                    (predefinito: tutte).\n"
     "  --seme <S>        Seme della serie (intero da 0 a 18446744073709551615);\n"
-    "                    senza, un seme nuovo, sempre stampato.\n"
+    "                    senza, un seme nuovo, sempre stampato. Non vale con\n"
+    "                    --archivio.\n"
     "  --thread <T>      Thread di calcolo, da 1 a 1024 (predefinito: tutti i core).\n"
     "  --formato <F>     Formato dei risultati su stdout: testo (predefinito), csv o\n"
     "                    json.\n"
     "  --grafico <FILE>  Scrive il grafico dei risultati in FILE.png o FILE.svg.\n"
-    "  --dettaglio       Aggiunge i conteggi per punti di ogni combinazione.\n"
+    "  --dettaglio       Aggiunge i conteggi per punti di ogni combinazione; con\n"
+    "                    --archivio, anche le estrazioni in cui il sistema ha fatto i\n"
+    "                    suoi 3 punteggi migliori, per etichetta (le 10 più recenti\n"
+    "                    per punteggio).\n"
+    "  --premi <FILE>    Tabella dei premi, una riga per premio: «numeri\n"
+    "                    giocati;punti;vincita», la vincita per una posta di 1; \"#\"\n"
+    "                    inizia un commento. Aggiunge la resa attesa (esatta) e\n"
+    "                    quella osservata, le sessioni e la serie perdente più\n"
+    "                    lunga.\n"
+    "  --posta <X>       Posta per combinazione per estrazione, fino a due decimali\n"
+    "                    (predefinita 1). Solo con --premi.\n"
+    "  --sessione <N>    Estrazioni di una sessione, da 1 a 1000000000000\n"
+    "                    (predefinito 100). Solo con --premi.\n"
+    "  --archivio <FILE>\n"
+    "                    Estrazioni passate al posto di quelle simulate, una per\n"
+    "                    riga dalla più vecchia: --estratti numeri diversi da 1 a 90\n"
+    "                    separati da spazi, tabulazioni, virgole o punti e virgola,\n"
+    "                    con in testa un'etichetta facoltativa (una data, un\n"
+    "                    codice); \"#\" inizia un commento. Aggiunge le frequenze e i\n"
+    "                    ritardi dei 90 numeri contro il caso.\n"
     "\n"
     "Arguments:\n"
     "  FILE              File di combinazioni (da 3 a 10 numeri da 1 a 90 per riga);\n"
@@ -52,7 +77,8 @@ constexpr std::string_view Aiuto =
     "\n"
     "Stato d'uscita:\n"
     "  0                 serie completata.\n"
-    "  1                 file rifiutato.\n"
+    "  1                 file rifiutato: di combinazioni, tabella dei premi o\n"
+    "                    archivio (con il numero della riga e il motivo).\n"
     "  2                 riga di comando non valida, grafico che non si può\n"
     "                    scrivere, o VORTILLA_NUCLEO che non si può usare.\n"
     "  3                 risultati o grafico non scritti per intero (uscita standard\n"
@@ -72,7 +98,7 @@ struct Voce {
     bool valore;
 };
 
-constexpr std::array<Voce, 10> Voci{{
+constexpr std::array<Voce, 14> Voci{{
     {"help", 'h', false},
     {"version", 'v', false},
     {"tutte", 0, false},
@@ -83,6 +109,10 @@ constexpr std::array<Voce, 10> Voci{{
     {"formato", 0, true},
     {"grafico", 0, true},
     {"dettaglio", 0, false},
+    {"premi", 0, true},
+    {"posta", 0, true},
+    {"sessione", 0, true},
+    {"archivio", 0, true},
 }};
 
 void Rifiuta(const std::string& motivo)
@@ -193,7 +223,7 @@ bool Applica(Opzioni& o, std::string_view nome, const std::string& v)
             Rifiuta("--estrazioni vuole un intero da 1 a 1000000000000, non \"" + v + "\".");
             return false;
         }
-        o.estrazioni = *n;
+        o.estrazioni = n;
     } else if (nome == "seme") {
         o.seme = Numero(v, 0, UINT64_MAX);
         if (!o.seme) {
@@ -224,6 +254,41 @@ bool Applica(Opzioni& o, std::string_view nome, const std::string& v)
             return false;
         }
         o.grafico = v;
+    } else if (nome == "premi" || nome == "archivio") {
+        if (v.empty()) {
+            Rifiuta("--" + std::string(nome) + " vuole il nome di un file.");
+            return false;
+        }
+        (nome == "premi" ? o.premi : o.archivio) = v;
+    } else if (nome == "posta") {
+        const auto posta = vortilla::LeggiPosta(v);
+        if (!posta.valore) {
+            Rifiuta("--posta \"" + v + "\": " + posta.errore + ".");
+            return false;
+        }
+        o.posta = posta.valore;
+    } else if (nome == "sessione") {
+        o.sessione = Numero(v, 1, EstrazioniMassime);
+        if (!o.sessione) {
+            Rifiuta("--sessione vuole un intero da 1 a 1000000000000, non \"" + v + "\".");
+            return false;
+        }
+    }
+    return true;
+}
+
+// Options that mean nothing together are refused, not ignored.
+bool Coerenti(const Opzioni& o)
+{
+    for (const auto& [data, nome] : {std::pair{o.posta.has_value(), "--posta"},
+                                     std::pair{o.sessione.has_value(), "--sessione"}})
+        if (data && o.premi.empty()) {
+            Rifiuta(std::string(nome) + " vale solo con --premi.");
+            return false;
+        }
+    if (o.seme && !o.archivio.empty()) {
+        Rifiuta("--seme non vale con --archivio: le estrazioni sono quelle dell'archivio.");
+        return false;
     }
     return true;
 }
@@ -264,6 +329,8 @@ std::optional<Opzioni> LeggiOpzioni(std::span<const char* const> argomenti, int&
         return std::nullopt;
     }
     o.file = lette->file.front();
+    if (!Coerenti(o))
+        return std::nullopt;
     if (o.thread == 0)
         o.thread = std::clamp(std::thread::hardware_concurrency(), 1u, ThreadMassimi);
     uscita = Completata;

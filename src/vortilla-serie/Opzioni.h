@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "serie/Importi.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,13 +18,20 @@ struct Opzioni {
     std::string file; // "-": standard input
     bool tutte = false;
     int estratti = 20;
-    std::uint64_t estrazioni = 10'000;
-    std::optional<std::uint64_t> seme; // empty: fresh entropy
-    unsigned thread = 0;               // 0: every core
+    std::optional<std::uint64_t> estrazioni; // empty: 10000, or every draw of the archive
+    std::optional<std::uint64_t> seme;       // empty: fresh entropy
+    unsigned thread = 0;                     // 0: every core
     Formato formato = Formato::Testo;
     std::string grafico; // empty: no chart
     bool dettaglio = false;
+    std::string premi;                        // the prize table; empty: none
+    std::optional<vortilla::Centesimi> posta; // only with a table: 1 when not given
+    std::optional<std::uint64_t> sessione;    // only with a table: 100 when not given
+    std::string archivio;                     // past draws; empty: simulated ones
 };
+
+inline constexpr std::uint64_t EstrazioniPredefinite = 10'000;
+inline constexpr std::uint64_t SessionePredefinita = 100;
 
 // The most draws one run takes, and the most threads.
 inline constexpr std::uint64_t EstrazioniMassime = 1'000'000'000'000;

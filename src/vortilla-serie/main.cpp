@@ -13,11 +13,14 @@
 #include "engine/StatoSimulazione.h"
 #include "errors/ErroreNumerato.h"
 #include "errors/MessaggioErrore.h"
+#include "serie/Archivio.h"
 #include "serie/DescriviErrore.h"
 #include "serie/EseguiSerie.h"
+#include "serie/Figure.h"
 #include "serie/FileCombinazioni.h"
 #include "serie/FileCompleto.h"
 #include "serie/Formati.h"
+#include "serie/TabellaPremi.h"
 
 #include <cctype>
 #include <cerrno>
@@ -71,6 +74,48 @@ int Rifiuta(const std::string& file, const vortilla::Rifiuto& rifiuto)
     return FileRifiutato;
 }
 
+// A prize table or an archive refused: the reason names the line at fault.
+int Rifiuta(const std::string& file, const std::string& motivo)
+{
+    std::fprintf(stderr, "vortilla-serie: %s: %s\n", file.c_str(), motivo.c_str());
+    return FileRifiutato;
+}
+
+// What the run reads besides the combinations. Each is refused with its
+// own line number.
+struct Letti {
+    std::optional<vortilla::TabellaPremi> premi;
+    std::vector<vortilla::EstrazioneArchivio> archivio;
+    std::span<const vortilla::EstrazioneArchivio> usate; // the latest --estrazioni of them
+};
+
+int Leggi(const Opzioni& o, Letti& letti)
+{
+    if (!o.premi.empty()) {
+        auto tabella = vortilla::LeggiFilePremi(o.premi);
+        if (!tabella.valore)
+            return Rifiuta(o.premi, tabella.errore);
+        letti.premi = std::move(tabella.valore);
+    }
+    if (!o.archivio.empty()) {
+        auto estrazioni = vortilla::LeggiFileArchivio(o.archivio, o.estratti);
+        if (!estrazioni.valore)
+            return Rifiuta(o.archivio, estrazioni.errore);
+        letti.archivio = std::move(*estrazioni.valore);
+        const std::uint64_t tutte = letti.archivio.size();
+        if (o.estrazioni > tutte) {
+            std::fprintf(stderr,
+                         "vortilla-serie: %s: l'archivio ha %llu estrazioni, --estrazioni ne "
+                         "chiede %llu.\n",
+                         o.archivio.c_str(), static_cast<unsigned long long>(tutte),
+                         static_cast<unsigned long long>(*o.estrazioni));
+            return RigaDiComando;
+        }
+        letti.usate = std::span(letti.archivio).last(o.estrazioni.value_or(tutte));
+    }
+    return Completata;
+}
+
 int Esegui(const Opzioni& o)
 {
     // A chart that cannot be written is refused before the work, not after.
@@ -83,6 +128,11 @@ int Esegui(const Opzioni& o)
             return RigaDiComando;
         }
     }
+    Letti letti;
+    if (const int uscita = Leggi(o, letti); uscita != Completata)
+        return uscita;
+    const std::uint64_t estrazioni =
+        o.archivio.empty() ? o.estrazioni.value_or(EstrazioniPredefinite) : letti.usate.size();
 
     vortilla::Rifiuto rifiuto;
     auto file = vortilla::FileCombinazioni::Apri(o.file, rifiuto);
@@ -97,7 +147,7 @@ int Esegui(const Opzioni& o)
         std::min<std::uint64_t>(static_cast<std::uint64_t>(*elementi), quante);
     const std::uint64_t massimo =
         static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / combinazioni;
-    if (o.estrazioni > massimo) {
+    if (estrazioni > massimo) {
         std::fprintf(stderr,
                      "vortilla-serie: troppe estrazioni per %llu combinazioni: al massimo %llu.\n",
                      static_cast<unsigned long long>(combinazioni),
@@ -109,7 +159,6 @@ int Esegui(const Opzioni& o)
         return Rifiuta(o.file, rifiuto);
     file.reset();
 
-    vortilla::Risultato r;
     vortilla::Sistema sistema;
     try {
         sistema = vortilla::CompilaSistema(*righe);
@@ -121,30 +170,44 @@ int Esegui(const Opzioni& o)
     }
     if (!o.dettaglio)
         std::vector<std::string>().swap(*righe); // the masks are all the run needs
-    else
-        r.righe = &*righe;
 
-    r.file = o.file;
-    r.combinazioni = sistema.righe.size();
-    r.perLunghezza = sistema.perLunghezza;
-    r.conRipetizioni = sistema.conRipetizioni;
-    r.estratti = o.estratti;
-    r.estrazioniChieste = o.estrazioni;
-    r.seme = o.seme ? *o.seme : SemeNuovo();
+    vortilla::DatiSerie dati;
+    dati.file = o.file;
+    dati.sistema = &sistema;
+    dati.righe = o.dettaglio ? &*righe : nullptr;
+    dati.estratti = o.estratti;
+    dati.estrazioni = estrazioni;
+    dati.seme = o.seme ? *o.seme : o.archivio.empty() ? SemeNuovo() : 0;
+    if (letti.premi) {
+        dati.filePremi = o.premi;
+        dati.premi = &*letti.premi;
+        dati.posta = o.posta.value_or(100);
+        dati.sessione = o.sessione.value_or(SessionePredefinita);
+        if (const auto motivo =
+                vortilla::ControllaLimitiPremi(*letti.premi, sistema, dati.sessione))
+            return Rifiuta(o.premi, *motivo);
+    }
+    dati.fileArchivio = o.archivio;
+    dati.archivio = letti.usate;
+    dati.primaArchivio = letti.archivio.size() - letti.usate.size() + 1;
+    dati.elencoArchivio = o.dettaglio;
+    // Until the series starts a signal ends the program at once: these
+    // take at most some seconds, and nothing is lost.
+    const vortilla::FigureEsatte esatte = vortilla::CalcolaFigureEsatte(dati, &RichiestaDiStop());
 
     AvviaSerie();
     using Orologio = Progresso::Orologio;
     const auto inizio = Orologio::now();
-    Progresso progresso(o.estrazioni, inizio, StderrTerminale(), TerminaleConCodici());
-    r.conteggi = vortilla::EseguiSerie(
-        sistema, {r.seme, o.estrazioni, o.estratti, o.thread, o.dettaglio}, RichiestaDiStop(),
-        [&](std::uint64_t fatte) { progresso.Mostra(fatte, Orologio::now()); });
-    r.secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
-    r.thread = r.conteggi.thread;
+    Progresso progresso(estrazioni, inizio, StderrTerminale(), TerminaleConCodici());
+    vortilla::StatoSerie stato =
+        vortilla::EseguiSerie(sistema, vortilla::ParametriDi(dati, o.thread), RichiestaDiStop(),
+                              [&](const vortilla::StatoSerie& s) {
+                                  progresso.Mostra(s.conteggi.estrazioni, Orologio::now());
+                              });
+    const double secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
     progresso.Cancella();
-    r.interrotta = r.conteggi.estrazioni < o.estrazioni;
-    r.statistiche = vortilla::CalcolaStatistiche(
-        r.conteggi, vortilla::AttesePerEstrazione(sistema, o.estratti));
+    vortilla::Risultato r = vortilla::ComponiRisultato(dati, esatte, std::move(stato));
+    r.secondi = secondi;
 
     int uscita = Completata;
     vortilla::DestinazioneDescrittore stdout_(STDOUT_FILENO);

@@ -8,7 +8,7 @@ file(READ ${PAGINA} pagina)
 string(REGEX REPLACE "[ \n]+" " " pagina "${pagina}")
 foreach(atteso
         ".TP 0 serie completata."
-        ".TP 1 file rifiutato."
+        ".TP 1 file rifiutato: di combinazioni, tabella dei premi o archivio"
         ".TP 2 riga di comando non valida"
         ".TP 3 risultati o grafico non scritti"
         ".TP 130, 143, 129 serie interrotta da SIGINT (Ctrl\\-C), SIGTERM o SIGHUP"

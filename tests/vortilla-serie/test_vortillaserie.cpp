@@ -4,6 +4,8 @@
 // The built program, from outside: every exit status, refused files, option
 // values, the JSON results, the chart, the progress line and signals.
 
+#include "AvviaProgramma.h"
+
 #include "combinations/FileRifiutati.h"
 
 #include "errors/MessaggioErrore.h"
@@ -28,38 +30,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Esito {
-    int uscita;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the program; `nelFiglio` runs in the child before the program starts
-// (async-signal-safe calls only); `nucleo`, if given, is forced through
-// VORTILLA_NUCLEO.
-Esito Avvia(const QStringList& argomenti, const QByteArray& ingresso = {},
-            const std::function<void()>& nelFiglio = {}, const QString& uscitaSu = {},
-            const QString& nucleo = {})
-{
-    QProcess programma;
-    if (nelFiglio)
-        programma.setChildProcessModifier(nelFiglio);
-    if (!uscitaSu.isEmpty())
-        programma.setStandardOutputFile(uscitaSu);
-    if (!nucleo.isEmpty()) {
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert("VORTILLA_NUCLEO", nucleo);
-        programma.setProcessEnvironment(ambiente);
-    }
-    programma.start(VORTILLA_SERIE, argomenti);
-    programma.write(ingresso);
-    programma.closeWriteChannel();
-    if (!programma.waitForFinished(60'000))
-        programma.kill();
-    return {programma.exitStatus() == QProcess::NormalExit ? programma.exitCode() : -1,
-            programma.readAllStandardOutput(), programma.readAllStandardError()};
-}
 
 QByteArray Leggi(const QString& percorso)
 {

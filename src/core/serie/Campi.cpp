@@ -3,6 +3,7 @@
 
 #include "serie/Campi.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -57,6 +58,7 @@ void Reale(std::string& s, double x)
         return;
     }
     std::array<char, 32> testo;
+    x += 0.0; // -0 is 0
     const auto fine = std::to_chars(testo.data(), testo.data() + testo.size(), x).ptr;
     s.append(testo.data(), fine);
 }
@@ -64,8 +66,27 @@ void Reale(std::string& s, double x)
 void Fisso(std::string& s, double x, int decimali, int larghezza)
 {
     std::array<char, 352> testo; // the widest double in fixed notation fits
+    x += 0.0;                    // -0 is 0
     const auto esito = std::to_chars(testo.data(), testo.data() + testo.size(), x,
                                      std::chars_format::fixed, decimali);
+    ADestra(s, std::string_view(testo.data(), esito.ptr), larghezza);
+}
+
+void Significative(std::string& s, double x, int decimali, int larghezza)
+{
+    const double a = std::fabs(x);
+    if (a == 0 || !std::isfinite(a) || a >= std::pow(10.0, 1 - decimali)) {
+        Fisso(s, x, decimali, larghezza);
+        return;
+    }
+    const int servono = 1 - static_cast<int>(std::floor(std::log10(a)));
+    if (servono <= 12) {
+        Fisso(s, x, std::max(decimali, servono), larghezza);
+        return;
+    }
+    std::array<char, 32> testo;
+    const auto esito = std::to_chars(testo.data(), testo.data() + testo.size(), x,
+                                     std::chars_format::scientific, 1);
     ADestra(s, std::string_view(testo.data(), esito.ptr), larghezza);
 }
 

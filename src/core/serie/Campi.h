@@ -16,6 +16,10 @@ void Intero(std::string& s, std::uint64_t n);
 void Reale(std::string& s, double x);
 // `x` with `decimali` digits after the point, right-aligned in `larghezza`.
 void Fisso(std::string& s, double x, int decimali, int larghezza);
+// The same, with more decimals for a small `x`: as many as show its first
+// two significant digits (3.8e-5 is "0.000038", never "0.0000"), up to
+// twelve, then in scientific notation. Zero stays "0.0000".
+void Significative(std::string& s, double x, int decimali, int larghezza);
 // `testo` right-aligned in `larghezza` (counted in bytes: ASCII expected).
 void ADestra(std::string& s, std::string_view testo, int larghezza);
 void InteroADestra(std::string& s, std::uint64_t n, int larghezza);

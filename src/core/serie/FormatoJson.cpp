@@ -1,53 +1,30 @@
 // SPDX-FileCopyrightText: 2026 The Vortilla developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "serie/Campi.h"
 #include "serie/Formati.h"
+#include "serie/FormatoJsonParti.h"
 
 namespace vortilla {
 namespace {
 
+using namespace json;
+
 // The keys of every object come in alphabetical order, the order the
 // format has always had. Each element of a table takes one line.
-void Chiave(std::string& t, std::string_view chiave)
-{
-    t += '"';
-    t += chiave;
-    t += "\": ";
-}
-
-void Intero(std::string& t, std::string_view chiave, std::uint64_t n)
-{
-    Chiave(t, chiave);
-    campi::Intero(t, n);
-}
-
-void Reale(std::string& t, std::string_view chiave, double x)
-{
-    Chiave(t, chiave);
-    campi::Reale(t, x);
-}
-
-void Stringa(std::string& t, std::string_view chiave, std::string_view testo)
-{
-    Chiave(t, chiave);
-    campi::StringaJson(t, testo);
-}
-
 void Almeno(const Risultato& r, std::string& t)
 {
     t += "    \"almeno\": [\n";
     for (std::size_t p = 0; p < ValoriPunti; ++p) {
         const RigaAlmeno& a = r.statistiche.almeno[p];
         t += "        {";
+        Reale(t, "esatto", a.esatto);
+        t += ", ";
         Intero(t, "estrazioni", a.estrazioni);
         t += ", ";
-        Chiave(t, "intervallo95");
-        t += '[';
-        campi::Reale(t, a.basso);
+        Reale(t, "indipendenti", a.indipendenti);
         t += ", ";
-        campi::Reale(t, a.alto);
-        t += "], ";
+        Coppia(t, "intervallo95", std::array{a.basso, a.alto});
+        t += ", ";
         Reale(t, "percentuale", a.percentuale);
         t += ", ";
         Intero(t, "punti", static_cast<std::uint64_t>(a.punti));
@@ -78,6 +55,31 @@ void Dettaglio(const Risultato& r, Destinazione& d)
     d.Scrivi("    ],\n");
 }
 
+void Livelli(const Risultato& r, std::string& t)
+{
+    Chiave(t, "garanzia");
+    if (!r.garanzia) {
+        t += "null,\n";
+        return;
+    }
+    t += "[\n";
+    const auto& livelli = r.garanzia->livelli;
+    for (std::size_t i = 0; i < livelli.size(); ++i) {
+        t += "        {\"distribuzione\": [";
+        for (std::size_t p = 0; p < ValoriPunti; ++p) {
+            if (p != 0)
+                t += ", ";
+            campi::Intero(t, livelli[i].distribuzione[p]);
+        }
+        t += "], ";
+        Intero(t, "indovinati", static_cast<std::uint64_t>(livelli[i].indovinati));
+        t += ", ";
+        Intero(t, "minimo", static_cast<std::uint64_t>(livelli[i].minimo));
+        t += i + 1 < livelli.size() ? "},\n" : "}\n";
+    }
+    t += "    ],\n";
+}
+
 void Centro(const Risultato& r, std::string& t)
 {
     t += "    ";
@@ -91,6 +93,8 @@ void Centro(const Risultato& r, std::string& t)
     t += ",\n    ";
     Stringa(t, "file", r.file);
     t += ",\n    ";
+    Livelli(r, t);
+    t += "    ";
     Chiave(t, "interrotta");
     t += r.interrotta ? "true" : "false";
     t += ",\n    ";
@@ -103,13 +107,17 @@ void Centro(const Risultato& r, std::string& t)
         Intero(t, "punti", p);
         t += p + 1 < ValoriPunti ? "},\n" : "}\n";
     }
-    t += "    ],\n    \"numeri\": 90,\n    \"per_lunghezza\": {";
+    t += "    ],\n    \"numeri\": 90,\n    ";
+    Intero(t, "numeri_sistema", static_cast<std::uint64_t>(r.numeriSistema));
+    t += ",\n    \"per_lunghezza\": {";
     // "10" sorts before "3".
     for (const std::size_t k : {10, 3, 4, 5, 6, 7, 8, 9}) {
         t += k == 10 ? "" : ", ";
         Intero(t, std::to_string(k), r.perLunghezza[k]);
     }
-    t += "},\n    \"prestazioni\": {";
+    t += "},\n    ";
+    Premi(r, t);
+    t += "    \"prestazioni\": {";
     Reale(t, "estrazioni_al_secondo", r.EstrazioniAlSecondo());
     t += ", ";
     Reale(t, "secondi", r.secondi);
@@ -128,7 +136,12 @@ void Punti(const Risultato& r, std::string& t)
         t += ", ";
         Reale(t, "errore_standard", riga.erroreStandard);
         t += ", ";
+        Stringa(t, "metodo", NomeMetodo(riga.metodo));
+        t += ", ";
         Intero(t, "osservati", riga.osservati);
+        t += ", ";
+        Chiave(t, "pochi_casi");
+        t += riga.pochiCasi ? "true" : "false";
         t += ", ";
         Intero(t, "punti", static_cast<std::uint64_t>(riga.punti));
         t += ", ";
@@ -140,9 +153,15 @@ void Punti(const Risultato& r, std::string& t)
     t += ",\n    ";
     Chiave(t, "seme");
     // As a string: 64-bit seeds do not fit the doubles of many readers.
-    t += '"';
-    campi::Intero(t, r.seme);
-    t += "\"\n}\n";
+    // None when the draws are the archive's.
+    if (r.archivio)
+        t += "null";
+    else {
+        t += '"';
+        campi::Intero(t, r.seme);
+        t += '"';
+    }
+    t += "\n}\n";
 }
 
 } // namespace
@@ -151,6 +170,8 @@ void ScriviJson(const Risultato& r, Destinazione& destinazione)
 {
     std::string t = "{\n";
     Almeno(r, t);
+    t += "    ";
+    Archivio(r, t);
     t += "    ";
     Intero(t, "combinazioni", r.combinazioni);
     t += ",\n";

@@ -3,6 +3,8 @@
 
 #include "serie/Campi.h"
 #include "serie/Formati.h"
+#include "serie/FormatoTestoParti.h"
+#include "serie/VarianzaEsatta.h"
 
 namespace vortilla {
 namespace {
@@ -33,7 +35,9 @@ void Intestazione(const Risultato& r, Destinazione& d)
         t += " con numeri ripetuti: ogni ripetizione di un numero estratto vale un punto, come "
              "nella finestra\n";
     }
-    t += "Estratti:        ";
+    t += "Numeri usati:    ";
+    campi::Intero(t, static_cast<std::uint64_t>(r.numeriSistema));
+    t += "\nEstratti:        ";
     campi::Intero(t, static_cast<std::uint64_t>(r.estratti));
     t += " su 90\nEstrazioni:      ";
     campi::Intero(t, r.conteggi.estrazioni);
@@ -42,8 +46,21 @@ void Intestazione(const Risultato& r, Destinazione& d)
         campi::Intero(t, r.estrazioniChieste);
         t += ": SERIE INTERROTTA, risultati delle estrazioni completate";
     }
-    t += "\nSeme:            ";
-    campi::Intero(t, r.seme);
+    if (r.archivio) {
+        t += "\nArchivio:        " + r.archivio->file + ", dalla n. ";
+        campi::Intero(t, r.archivio->prima);
+        t += " alla n. ";
+        campi::Intero(t, r.archivio->prima + r.estrazioniChieste - 1);
+        t += " (estrazioni del file, non simulate)";
+    } else {
+        t += "\nSeme:            ";
+        campi::Intero(t, r.seme);
+    }
+    if (r.premi) {
+        t += "\nPremi:           " + r.premi->file + ", posta ";
+        campi::Fisso(t, r.premi->osservato.posta, 2, 0);
+        t += " per combinazione per estrazione";
+    }
     t += "\nThread:          ";
     campi::Intero(t, r.thread);
     t += "\nTempo:           ";
@@ -67,24 +84,42 @@ void TabellaPunti(const Risultato& r, Destinazione& d)
     campi::ADestra(t, "Errore std", 14);
     t += ' ';
     campi::ADestra(t, "z", 8);
-    t += '\n';
+    t += "  Errore\n";
+    bool pochi = false;
     for (std::size_t p = ValoriPunti; p-- > 0;) {
         const RigaPunti& riga = r.statistiche.punti[p];
         campi::InteroADestra(t, p, 5);
         t += ' ';
         campi::InteroADestra(t, riga.osservati, 16);
         t += ' ';
-        campi::Fisso(t, riga.attesi, 2, 20);
+        campi::Significative(t, riga.attesi, 2, 20);
         t += ' ';
-        campi::Fisso(t, riga.erroreStandard, 2, 14);
+        campi::Significative(t, riga.erroreStandard, 2, 14);
         t += ' ';
         campi::Fisso(t, riga.z, 2, 8);
-        t += '\n';
+        t += "  ";
+        t += NomeMetodo(riga.metodo);
+        t += riga.pochiCasi ? " *\n" : "\n";
+        pochi = pochi || riga.pochiCasi;
     }
-    t += "Attesi: probabilità ipergeometriche esatte per combinazione, sommate, per le "
-         "estrazioni.\nErrore standard ";
-    t += MetodoErrore;
-    t += ".\n";
+    t += r.archivio ? "Osservati: contati sulle estrazioni dell'archivio. "
+                    : "Osservati: contati sulle estrazioni simulate. ";
+    t += "Attesi: esatti, le probabilità\nipergeometriche di ogni combinazione, sommate, per le "
+         "estrazioni.\n";
+    if (r.statistiche.punti[0].metodo == Metodo::Esatto)
+        t += "Errore std esatto: dalla varianza esatta del conteggio per estrazione, che conta "
+             "ogni coppia\ndi combinazioni con numeri in comune (non sono indipendenti).\n";
+    else {
+        t += "Errore std campionario: dalla varianza dei conteggi per estrazione osservati, mai "
+             "sotto μ-μ²\n(μ media esatta per estrazione): oltre ";
+        campi::Intero(t, RigheDistinteEsatte);
+        t += " combinazioni diverse la varianza esatta non si calcola.\n";
+    }
+    if (pochi) {
+        t += "* meno di ";
+        campi::Fisso(t, CasiAttesiMinimi, 0, 0);
+        t += " casi attesi: lì z dice poco.\n";
+    }
     d.Scrivi(t);
 }
 
@@ -99,6 +134,10 @@ void TabellaMigliore(const Risultato& r, Destinazione& d)
     campi::ADestra(t, "Almeno (%)", 12);
     t += ' ';
     campi::ADestra(t, "Intervallo 95%", 24);
+    t += ' ';
+    campi::ADestra(t, "Indipendenti (%)", 18);
+    t += ' ';
+    campi::ADestra(t, "Esatto (%)", 12);
     t += '\n';
     for (std::size_t p = ValoriPunti; p-- > 0;) {
         const RigaAlmeno& almeno = r.statistiche.almeno[p];
@@ -106,17 +145,60 @@ void TabellaMigliore(const Risultato& r, Destinazione& d)
         t += ' ';
         campi::InteroADestra(t, r.conteggi.migliore[p], 16);
         t += ' ';
-        campi::Fisso(t, almeno.percentuale, 4, 12);
+        campi::Significative(t, almeno.percentuale, 4, 12);
         t += "   [";
-        campi::Fisso(t, almeno.basso, 4, 9);
+        campi::Significative(t, almeno.basso, 4, 9);
         t += ", ";
-        campi::Fisso(t, almeno.alto, 4, 9);
-        t += "]\n";
+        campi::Significative(t, almeno.alto, 4, 9);
+        t += "] ";
+        if (almeno.indipendenti)
+            campi::Significative(t, *almeno.indipendenti, 4, 18);
+        else
+            campi::ADestra(t, "-", 18);
+        t += ' ';
+        if (almeno.esatto)
+            campi::Significative(t, *almeno.esatto, 4, 12);
+        else
+            campi::ADestra(t, "-", 12);
+        t += '\n';
     }
     t += "Estrazioni: quelle in cui il punteggio migliore è esattamente quello; Almeno: quelle "
          "in cui\nalmeno una combinazione fa almeno quei punti, con l'intervallo di ";
     t += MetodoIntervallo;
-    t += ".\n";
+    t += r.archivio ? ", sulle\nestrazioni dell'archivio. " : ", sulle\nestrazioni simulate. ";
+    t += "Indipendenti: esatto, se le stesse combinazioni non avessero numeri\nin comune. ";
+    if (r.garanzia)
+        t += "Esatto: la probabilità esatta per il sistema, da tutti i casi (vedi la garanzia).\n";
+    else {
+        t += "Esatto: non calcolato, il sistema usa ";
+        campi::Intero(t, static_cast<std::uint64_t>(r.numeriSistema));
+        t += " numeri, troppi per contarne\ntutti i casi in pochi secondi.\n";
+    }
+    d.Scrivi(t);
+}
+
+void TabellaGaranzia(const Garanzia& g, Destinazione& d)
+{
+    std::string t = "\nGaranzia del sistema (esatta, su tutti i casi dei suoi ";
+    campi::Intero(t, static_cast<std::uint64_t>(g.numeriSistema));
+    t += " numeri)\n";
+    campi::ADestra(t, "Indovinati", 10);
+    campi::ADestra(t, "Minimo", 8);
+    t += "  casi per punteggio migliore:\n";
+    campi::ADestra(t, "", 18);
+    for (std::size_t p = 0; p < ValoriPunti; ++p)
+        campi::ADestra(t, std::to_string(p) + " p", 10);
+    t += '\n';
+    for (const LivelloGaranzia& livello : g.livelli) {
+        campi::InteroADestra(t, static_cast<std::uint64_t>(livello.indovinati), 10);
+        campi::InteroADestra(t, static_cast<std::uint64_t>(livello.minimo), 8);
+        for (const std::uint64_t n : livello.distribuzione)
+            campi::InteroADestra(t, n, 10);
+        t += '\n';
+    }
+    t += "Indovinati: quanti numeri del sistema escono; Minimo: il punteggio che il sistema fa "
+         "comunque\nescano (la garanzia); casi: i gruppi di numeri del sistema che possono "
+         "uscire, per il\npunteggio migliore che danno.\n";
     d.Scrivi(t);
 }
 
@@ -149,6 +231,12 @@ void ScriviTesto(const Risultato& r, Destinazione& destinazione)
     Intestazione(r, destinazione);
     TabellaPunti(r, destinazione);
     TabellaMigliore(r, destinazione);
+    if (r.garanzia)
+        TabellaGaranzia(*r.garanzia, destinazione);
+    if (r.premi)
+        TestoPremi(r, destinazione);
+    if (r.archivio)
+        TestoArchivio(r, destinazione);
     if (r.ConDettaglio())
         Dettaglio(r, destinazione);
 }

@@ -44,7 +44,9 @@ std::array<double, 2> IntervalloWilson(std::uint64_t successi, std::uint64_t pro
     const double denominatore = 1 + z * z / n;
     const double centro = (p + z * z / (2 * n)) / denominatore;
     const double ampiezza = z * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n)) / denominatore;
-    return {std::max(0.0, centro - ampiezza), std::min(1.0, centro + ampiezza)};
+    // At either end the bound is exact: rounding would leave 1e-15 for none.
+    return {successi == 0 ? 0 : std::max(0.0, centro - ampiezza),
+            successi == prove ? 1 : std::min(1.0, centro + ampiezza)};
 }
 
 Statistiche CalcolaStatistiche(const Conteggi& conteggi, const Probabilita& attesePerEstrazione,

@@ -118,8 +118,8 @@ private slots:
         const Sistema sistema = CompilaSistema(righe);
         const std::atomic<bool> mai{false};
         constexpr std::uint64_t N = 1007;
-        const Conteggi prima = EseguiSerie(sistema, {5, N, 20, 2, true}, mai);
-        const Conteggi doppia = EseguiSerie(sistema, {5, 2 * N, 20, 2, true}, mai);
+        const Conteggi prima = EseguiSerie(sistema, {5, N, 20, 2, true}, mai).conteggi;
+        const Conteggi doppia = EseguiSerie(sistema, {5, 2 * N, 20, 2, true}, mai).conteggi;
 
         Conteggi attesa = prima;
         const Nucleo& portabile = *NucleoDiNome("portabile");

@@ -158,6 +158,12 @@ private slots:
         VICINI(s.almeno[4].alto, 27.753280);
         QCOMPARE(*tre.indipendenti, 40.0);
         QCOMPARE(*tre.esatto, 55.0);
+        // At either end the bound is exact, not a rounding away from it.
+        for (std::uint64_t prove = 1; prove <= 50; ++prove) {
+            // Exactly: QCOMPARE would take 5e-17 for 0.
+            QVERIFY(IntervalloWilson(0, prove)[0] == 0.0);
+            QVERIFY(IntervalloWilson(prove, prove)[1] == 1.0);
+        }
         QCOMPARE(*s.almeno[2].esatto, 95.0);
         QVERIFY(!CalcolaStatistiche(c, {}).almeno[3].esatto);
     }
