@@ -397,16 +397,22 @@ struct Ottetto {
         const __m512i parola = Mescola8(stato);
         // The four 16-bit picks of a lane at once: the number is the high
         // half of pick·90, refused when the low half is below 65536 mod 90 = 16.
-        const __m512i novanta = _mm512_set1_epi16(90);
+        __m512i novanta = _mm512_set1_epi16(90);
+        // One multiplication, which GCC would otherwise spell as five
+        // shifts and additions for the low half.
+        asm("" : "+v"(novanta));
         const __mmask32 rifiutati =
             _mm512_cmplt_epu16_mask(_mm512_mullo_epi16(parola, novanta), _mm512_set1_epi16(16));
         // A refused pick becomes 255, which has no bit in either half.
         const __m512i numeri = _mm512_mask_mov_epi16(_mm512_mulhi_epu16(parola, novanta), rifiutati,
                                                      _mm512_set1_epi16(255));
-        const __m512i campo = _mm512_set1_epi64(0xFFFF);
-        const __m512i n[4] = {
-            _mm512_and_si512(numeri, campo), _mm512_and_si512(_mm512_srli_epi64(numeri, 16), campo),
-            _mm512_and_si512(_mm512_srli_epi64(numeri, 32), campo), _mm512_srli_epi64(numeri, 48)};
+        // Pick q alone in its lane: byte 0 from bit 16q, the others from
+        // bits 8..15, the high byte of the first pick, which is 0.
+        const auto sola = [&](long long q) {
+            return _mm512_multishift_epi64_epi8(_mm512_set1_epi64(0x0808080808080800 + 16 * q),
+                                                numeri);
+        };
+        const __m512i n[4] = {sola(0), sola(1), sola(2), sola(3)};
         // A shift by 64 or more gives 0, as does one by n - 64 < 0 (a
         // large unsigned count).
         const __m512i uno = _mm512_set1_epi64(1);
