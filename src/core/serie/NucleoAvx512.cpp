@@ -41,6 +41,35 @@ namespace {
 
 using V = std::uint64_t __attribute__((vector_size(64)));
 
+template <int Tabella>
+[[gnu::always_inline]] inline V Ternaria(V a, V b, V c)
+{
+    return reinterpret_cast<V>(_mm512_ternarylogic_epi64(reinterpret_cast<__m512i>(a),
+                                                         reinterpret_cast<__m512i>(b),
+                                                         reinterpret_cast<__m512i>(c), Tabella));
+}
+
+// The planes' steps that GCC leaves as two or three instructions, as one
+// three-input logic instruction.
+template <>
+[[gnu::always_inline]] inline void Piani<V>::AggiungiQuattro(const V x)
+{
+    otto = Ternaria<0xF8>(otto, quattro, x); // otto | (quattro & x)
+    quattro ^= x;
+}
+
+template <>
+template <int P>
+[[gnu::always_inline]] inline V Piani<V>::UgualeSenzaOtto() const
+{
+    // The truth tables of the first, second and third inputs, or of their
+    // complements.
+    constexpr int a = (P & 1) ? 0xF0 : 0x0F;
+    constexpr int b = (P & 2) ? 0xCC : 0x33;
+    constexpr int c = (P & 4) ? 0xAA : 0x55;
+    return Ternaria<a & b & c>(uno, due, quattro);
+}
+
 struct ContatoreAvx512;
 
 struct Avx512 {
@@ -289,15 +318,14 @@ struct Conti {
         conAlti = true;
     }
 
-    // `gruppi` groups of lines, `righe` lines in all.
-    [[gnu::always_inline]] void Scrivi(std::size_t gruppi, std::size_t righe,
+    // `piccole`: every lane below 256; `tutte`: the count of lines in
+    // every lane.
+    [[gnu::always_inline]] void Scrivi(bool piccole, __m512i tutte,
                                        ConteggioEstrazione& conteggio) const
     {
-        // A lane counts at most 64 lines a group.
-        V somme = gruppi * 64 < 256 ? SommeDiOttoPiccole(conti) : SommeDiOtto(conti.data());
+        const V somme = piccole ? SommeDiOttoPiccole(conti) : SommeDiOtto(conti.data());
         // The lines without points are the others, past the last ones too.
         const auto s = reinterpret_cast<__m512i>(somme);
-        const __m512i tutte = _mm512_set1_epi64(static_cast<long long>(righe));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(conteggio.data()),
                             _mm512_cvtepi64_epi32(_mm512_mask_sub_epi64(s, 1, tutte, s)));
         for (std::size_t p = 0; p < alti.size(); ++p)
@@ -316,6 +344,9 @@ void ContaSemplice(const Sistema& sistema, const Maschera* estrazioni, std::size
     const Fette& fette = sistema.fette;
     const std::size_t gruppi = fette.gruppi;
     const Fila* righe = fette.perNumero.data();
+    // A lane counts at most 64 lines a group.
+    const bool piccole = UnGruppo || gruppi * 64 < 256;
+    const __m512i tutte = _mm512_set1_epi64(static_cast<long long>(sistema.righe.size()));
     std::array<Elenco, Insieme> elenchi;
     std::array<std::size_t, Insieme> quanti;
     for (std::size_t inizio = 0; inizio < quante; inizio += Insieme) {
@@ -342,7 +373,7 @@ void ContaSemplice(const Sistema& sistema, const Maschera* estrazioni, std::size
                     conti.Aggiungi(piani);
                 }
             }
-            conti.Scrivi(gruppi, sistema.righe.size(), conteggi[inizio + d]);
+            conti.Scrivi(piccole, tutte, conteggi[inizio + d]);
         }
     }
 }

@@ -68,8 +68,14 @@ struct Piani {
     {
         const W r4 = due & x;
         due ^= x;
-        const W r8 = quattro & r4;
-        quattro ^= r4;
+        AggiungiQuattro(r4);
+    }
+
+    // Adds `x` (bits of weight 4) into `quattro` and `otto`.
+    [[gnu::always_inline]] void AggiungiQuattro(const W x)
+    {
+        const W r8 = quattro & x;
+        quattro ^= x;
         otto |= r8;
     }
 
@@ -102,9 +108,7 @@ template <class P, class W, class Riga>
         P::Csa(dueA, piani.uno, riga(i), riga(i + 1));
         P::Csa(dueB, piani.uno, riga(i + 2), riga(i + 3));
         P::Csa(quattroA, piani.due, dueA, dueB);
-        const W r8 = piani.quattro & quattroA;
-        piani.quattro ^= quattroA;
-        piani.otto |= r8;
+        piani.AggiungiQuattro(quattroA);
     }
     if (i + 2 <= n) {
         W dueA;
