@@ -70,6 +70,15 @@ template <int P>
     return Ternaria<a & b & c>(uno, due, quattro);
 }
 
+// Byte i holds i: compressed by a mask, the indices of its set bits.
+inline __m512i Indici()
+{
+    return _mm512_set_epi8(63, 62, 61, 60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49, 48, 47, 46,
+                           45, 44, 43, 42, 41, 40, 39, 38, 37, 36, 35, 34, 33, 32, 31, 30, 29, 28,
+                           27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10,
+                           9, 8, 7, 6, 5, 4, 3, 2, 1, 0);
+}
+
 struct ContatoreAvx512;
 
 struct Avx512 {
@@ -107,10 +116,7 @@ struct Avx512 {
     static std::size_t Basi(const Maschera& m, const Fila* righe, std::size_t gruppi,
                             const Fila** basi)
     {
-        const __m512i indici = _mm512_set_epi8(
-            63, 62, 61, 60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49, 48, 47, 46, 45, 44, 43, 42,
-            41, 40, 39, 38, 37, 36, 35, 34, 33, 32, 31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20,
-            19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0);
+        const __m512i indici = Indici();
         // Two buffers, each written whole and read in pieces inside it.
         alignas(64) std::array<std::uint8_t, 64> bassi;
         alignas(64) std::array<std::uint8_t, 64> alti;
@@ -275,10 +281,7 @@ struct alignas(64) Elenco {
 // after them.
 [[gnu::always_inline]] inline std::size_t Elenca(const Maschera& m, Elenco& elenco)
 {
-    const __m512i indici = _mm512_set_epi8(
-        63, 62, 61, 60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49, 48, 47, 46, 45, 44, 43, 42, 41,
-        40, 39, 38, 37, 36, 35, 34, 33, 32, 31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18,
-        17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0);
+    const __m512i indici = Indici();
     const auto bassi = static_cast<std::size_t>(std::popcount(m.basso));
     _mm512_store_si512(elenco.numeri.data(), _mm512_maskz_compress_epi8(m.basso, indici));
     _mm512_storeu_si512(
