@@ -68,51 +68,67 @@ struct Piani {
     {
         const W r4 = due & x;
         due ^= x;
-        const W r8 = quattro & r4;
-        quattro ^= r4;
+        AggiungiQuattro(r4);
+    }
+
+    // Adds `x` (bits of weight 4) into `quattro` and `otto`.
+    [[gnu::always_inline]] void AggiungiQuattro(const W x)
+    {
+        const W r8 = quattro & x;
+        quattro ^= x;
         otto |= r8;
     }
 
     template <int P>
     [[gnu::always_inline]] W Uguale() const
     {
+        const W d = (P & 8) ? otto : ~otto;
+        return UgualeSenzaOtto<P & 7>() & d;
+    }
+
+    // The lines with P points (P < 8) where no line has 8 or more.
+    template <int P>
+    [[gnu::always_inline]] W UgualeSenzaOtto() const
+    {
         const W a = (P & 1) ? uno : ~uno;
         const W b = (P & 2) ? due : ~due;
         const W c = (P & 4) ? quattro : ~quattro;
-        const W d = (P & 8) ? otto : ~otto;
-        return a & b & c & d;
+        return a & b & c;
     }
 };
 
-// Adds the rows righe[i][g], i < n, over word `parte` of group g into the
-// planes: four at a time through two levels of carry-save adders, then a
-// pair, then a single one.
-template <class P, class W>
-[[gnu::always_inline]] inline void Somma(Piani<W>& piani, const Fila* const* righe, std::size_t n,
-                                         std::size_t g, std::size_t parte)
+// Adds the rows riga(i), i < n, into the planes: four at a time through two
+// levels of carry-save adders, then a pair, then a single one.
+template <class P, class W, class Riga>
+[[gnu::always_inline]] inline void AggiungiRighe(Piani<W>& piani, std::size_t n, Riga riga)
 {
-    const auto x = [&](std::size_t i) { return Carica<W>(righe[i][g], parte); };
     std::size_t i = 0;
     for (; i + 4 <= n; i += 4) {
         W dueA, dueB, quattroA;
-        P::Csa(dueA, piani.uno, x(i), x(i + 1));
-        P::Csa(dueB, piani.uno, x(i + 2), x(i + 3));
+        P::Csa(dueA, piani.uno, riga(i), riga(i + 1));
+        P::Csa(dueB, piani.uno, riga(i + 2), riga(i + 3));
         P::Csa(quattroA, piani.due, dueA, dueB);
-        const W r8 = piani.quattro & quattroA;
-        piani.quattro ^= quattroA;
-        piani.otto |= r8;
+        piani.AggiungiQuattro(quattroA);
     }
     if (i + 2 <= n) {
         W dueA;
-        P::Csa(dueA, piani.uno, x(i), x(i + 1));
+        P::Csa(dueA, piani.uno, riga(i), riga(i + 1));
         piani.AggiungiDue(dueA);
         i += 2;
     }
     if (i < n) {
-        const W r2 = piani.uno & x(i);
-        piani.uno ^= x(i);
+        const W r2 = piani.uno & riga(i);
+        piani.uno ^= riga(i);
         piani.AggiungiDue(r2);
     }
+}
+
+// Adds the rows righe[i][g], i < n, over word `parte` of group g.
+template <class P, class W>
+[[gnu::always_inline]] inline void Somma(Piani<W>& piani, const Fila* const* righe, std::size_t n,
+                                         std::size_t g, std::size_t parte)
+{
+    AggiungiRighe<P>(piani, n, [&](std::size_t i) { return Carica<W>(righe[i][g], parte); });
 }
 
 // Each line's points as one byte, from its four bits: Sparsi[b] has byte j

@@ -71,6 +71,7 @@ private slots:
             };
             riga("three lines without repeats, 20 drawn", 3, false, 20);
             riga("a group and a bit without repeats, 6 drawn", 515, false, 6);
+            riga("four groups without repeats, 20 drawn", 2000, false, 20);
             riga("3000 lines without repeats, 20 drawn", 3000, false, 20);
             riga("130 lines mostly with repeats, 20 drawn", 130, true, 20);
             riga("3000 lines mostly with repeats, 6 drawn", 3000, true, 6);
@@ -91,18 +92,21 @@ private slots:
         std::vector<std::string> testo(static_cast<std::size_t>(righe));
         for (auto& riga : testo)
             riga = RigaCasuale(motore, ripeti);
-        // Ten 5s score ten when 5 is drawn, in the second group when there is one.
-        testo[static_cast<std::size_t>(righe) - 1] = "5 5 5 5 5 5 5 5 5 05";
+        // A line that scores ten, in the last group: ten 5s when 5 is drawn,
+        // or, in a system without repeats, ten numbers all drawn.
+        testo.back() = ripeti ? "5 5 5 5 5 5 5 5 5 05" : "1 2 3 4 5 6 7 8 9 10";
         const Sistema sistema = CompilaSistema(testo);
+        QCOMPARE(sistema.conRipetizioni > 0, ripeti);
 
         constexpr std::size_t Quante = 21; // not a whole number of lanes
         std::vector<Maschera> estrazioni(Quante);
         provato.estrai(77, 1000, Quante, estratti, estrazioni.data());
-        // A draw where 5 came out, so that the line of ten 5s makes 10.
-        if (!estrazioni[3].Contiene(5)) {
-            estrazioni[3].basso &= estrazioni[3].basso - 1;
-            estrazioni[3].Aggiungi(5);
-        }
+        // A draw where the line that scores ten makes 10.
+        for (int n = 1; n <= 10; ++n)
+            if (!ripeti || n == 5)
+                estrazioni[3].Aggiungi(n);
+        // One with no number at all, where the best points are 0.
+        estrazioni[7] = {};
         // And one of more than 64 numbers, past what a series draws.
         estrazioni[5] = {};
         for (int n = 1; n <= 90; ++n)
