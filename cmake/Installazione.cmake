@@ -12,12 +12,15 @@
 # symbolic link, resolved by the system; the examples are data for every
 # architecture, kept under share/ and reached from the program's folder
 # through a symbolic link, where the open dialog starts. vortilla-serie needs
-# nothing beside itself and goes straight into the launcher folder.
+# nothing beside itself and goes straight into the launcher folder; so does
+# the series window vortilla-serie-finestra, which finds the examples at
+# ../share/vortilla/Costruzioni from there, with a manual page and a desktop
+# entry of its own.
 include(GNUInstallDirs)
 
 # Distributions that keep games apart set this to "games".
 set(VORTILLA_LAUNCHER_DIR ${CMAKE_INSTALL_BINDIR} CACHE STRING
-    "Folder, relative to the prefix, of the vortilla and vortilla-serie commands")
+    "Folder, relative to the prefix, of the vortilla, vortilla-serie and vortilla-serie-finestra commands")
 
 # The programs link no private shared library: no run-time search path (the
 # one Qt's project setup adds would only widen where libraries are looked for).
@@ -46,17 +49,21 @@ install(FILES ${collegamento_esempi} DESTINATION ${cartella_programma}/Shared)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/vortilla.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
-# The desktop entry names the launcher by its full path, known only once the
-# prefix is (cmake --install --prefix may change it): /usr/games, where the
-# package puts it, is not on every user's PATH.
-set(voce_desktop ${CMAKE_BINARY_DIR}/lanciatore/vortilla.desktop)
-install(CODE "
-    set(SORGENTE [[${PROJECT_SOURCE_DIR}/packaging/vortilla.desktop]])
-    set(DESTINAZIONE [[${voce_desktop}]])
-    set(CARTELLA_LANCIATORE [[${VORTILLA_LAUNCHER_DIR}]])
-    include([[${CMAKE_CURRENT_LIST_DIR}/VoceDesktop.cmake]])
-")
-install(FILES ${voce_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# A desktop entry names its program by full path, known only once the prefix
+# is (cmake --install --prefix may change it): /usr/games, where the package
+# puts the commands, is not on every user's PATH.
+function(vortilla_installa_voce_desktop programma)
+    set(voce_desktop ${CMAKE_BINARY_DIR}/lanciatore/${programma}.desktop)
+    install(CODE "
+        set(SORGENTE [[${PROJECT_SOURCE_DIR}/packaging/${programma}.desktop]])
+        set(DESTINAZIONE [[${voce_desktop}]])
+        set(CARTELLA_LANCIATORE [[${VORTILLA_LAUNCHER_DIR}]])
+        set(PROGRAMMA [[${programma}]])
+        include([[${PROJECT_SOURCE_DIR}/cmake/VoceDesktop.cmake]])
+    ")
+    install(FILES ${voce_desktop} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+endfunction()
+vortilla_installa_voce_desktop(vortilla)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.orbenti.vortilla.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -96,4 +103,17 @@ if(TARGET vortilla-serie)
     else()
         message(STATUS "help2man not found: vortilla-serie is installed without a manual page")
     endif()
+endif()
+
+# The series window, when it is part of the build: beside vortilla-serie, with
+# its manual page, its desktop entry, which a file manager may offer for
+# opening a combination file, and AppStream metadata of its own, so that a
+# software centre shows it as an application beside the main window.
+if(TARGET vortilla-serie-finestra)
+    set_property(TARGET vortilla-serie-finestra PROPERTY INSTALL_RPATH "")
+    install(TARGETS vortilla-serie-finestra RUNTIME DESTINATION ${VORTILLA_LAUNCHER_DIR})
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/vortilla-serie-finestra.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    vortilla_installa_voce_desktop(vortilla-serie-finestra)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.orbenti.vortilla.serie.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
