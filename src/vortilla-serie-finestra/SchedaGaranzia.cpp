@@ -32,7 +32,7 @@ SchedaGaranzia::SchedaGaranzia(QWidget* genitore)
     minimo_ = new QBarSet(QStringLiteral("punti garantiti"));
     auto* barre = new QBarSeries;
     barre->append(minimo_);
-    barre->setLabelsVisible(true);
+    barre->setBarWidth(0.8);
     grafico->addSeries(barre);
     asseX_ = new QBarCategoryAxis;
     asseX_->setTitleText(QStringLiteral("numeri del sistema indovinati"));

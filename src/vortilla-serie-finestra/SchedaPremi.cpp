@@ -81,13 +81,13 @@ SchedaPremi::SchedaPremi(QWidget* genitore) : Scheda(QStringLiteral("Premi"), ge
     rese_ = new QBarSet(QStringLiteral("resa (%)"));
     auto* barre = new QBarSeries;
     barre->append(rese_);
-    barre->setLabelsVisible(true);
-    barre->setLabelsPrecision(4);
+    barre->setBarWidth(0.7);
     auto* pareggio = new QLineSeries;
     pareggio->setName(QStringLiteral("pari (100%)"));
     grafico->addSeries(barre);
     grafico->addSeries(pareggio);
     asseX_ = new QBarCategoryAxis;
+    asseX_->setTitleText(QStringLiteral("attesa per numeri giocati; «serie»: osservata"));
     asseY_ = new QValueAxis;
     asseY_->setRange(0, 120);
     asseY_->setLabelFormat(QStringLiteral("%.0f"));
@@ -115,7 +115,13 @@ void SchedaPremi::Mostra(const vortilla::Risultato& r)
     const vortilla::RiepilogoPremi& o = premi.osservato;
     const auto& lunghezze = premi.attesa.perLunghezza;
     const int righe = static_cast<int>(lunghezze.size()) + 1;
-    Righe(attesa_, righe);
+    if (attesa_->rowCount() != righe) {
+        // As tall as its rows: the money table below gets the rest.
+        Righe(attesa_, righe);
+        attesa_->setMaximumHeight(attesa_->horizontalHeader()->sizeHint().height()
+                                  + righe * attesa_->verticalHeader()->defaultSectionSize()
+                                  + 2 * attesa_->frameWidth());
+    }
     QList<qreal> rese;
     QStringList categorie;
     const auto riga = [&](int i, const QString& numeri, std::uint64_t combinazioni,
@@ -130,10 +136,10 @@ void SchedaPremi::Mostra(const vortilla::Risultato& r)
     for (int i = 0; i + 1 < righe; ++i) {
         const vortilla::ResaPerLunghezza& l = lunghezze[static_cast<std::size_t>(i)];
         riga(i, Intero(static_cast<std::uint64_t>(l.numeri)), l.righe, l);
-        categorie.append(QString::number(l.numeri) + " numeri");
+        categorie.append(QString::number(l.numeri));
     }
     riga(righe - 1, QStringLiteral("Tutte"), r.combinazioni, premi.attesa.sistema);
-    categorie << QStringLiteral("tutte, attesa") << QStringLiteral("tutte, osservata");
+    categorie << QStringLiteral("tutte") << QStringLiteral("serie");
     rese.append(o.resa);
 
     const auto euro = [](const std::optional<double>& x) {

@@ -33,7 +33,7 @@ SchedaPunti::SchedaPunti(QWidget* genitore) : Scheda(QStringLiteral("Punti"), ge
                     "segna le righe con meno di 10 casi attesi, dove z dice poco."}});
 
     QChart* grafico = NuovoGrafico(
-        QStringLiteral("Combinazioni per punti: osservate e attese (scala logaritmica)"),
+        QStringLiteral("Punti: osservati e attesi"),
         QStringLiteral("Grafico dei punti osservati e attesi"));
     auto* attesi = new QLineSeries;
     attesi->setName(QStringLiteral("attese (esatte)"));
@@ -55,7 +55,7 @@ SchedaPunti::SchedaPunti(QWidget* genitore) : Scheda(QStringLiteral("Punti"), ge
     asseY_ = new QLogValueAxis;
     asseY_->setBase(10);
     asseY_->setLabelFormat(QStringLiteral("%.0e"));
-    asseY_->setTitleText(QStringLiteral("combinazioni × estrazioni"));
+    asseY_->setTitleText(QStringLiteral("combinazioni × estrazioni (scala logaritmica)"));
     grafico->addAxis(asseX, Qt::AlignBottom);
     grafico->addAxis(asseY_, Qt::AlignLeft);
     for (QXYSeries* serie : {attesi_, osservati_}) {

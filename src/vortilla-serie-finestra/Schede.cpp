@@ -119,8 +119,7 @@ QTableWidget* Scheda::NuovaTabella(const QString& nome, const QString& accessibi
     tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabella->setAlternatingRowColors(true);
     tabella->verticalHeader()->hide();
-    tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabella->horizontalHeader()->setStretchLastSection(true);
+    tabella->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     tabelle_->insertWidget(tabelle_->count() - 1, tabella, 1);
     return tabella;
 }
@@ -135,10 +134,11 @@ QChart* Scheda::NuovoGrafico(const QString& titolo, const QString& accessibile)
     grafico_->setObjectName("grafico" + nome_);
     grafico_->setAccessibleName(accessibile);
     grafico_->setRenderHint(QPainter::Antialiasing);
-    grafico_->setMinimumWidth(320);
+    grafico_->setMinimumWidth(420);
     divisore_->addWidget(grafico_);
-    divisore_->setStretchFactor(0, 3);
-    divisore_->setStretchFactor(1, 2);
+    divisore_->setStretchFactor(0, 1);
+    divisore_->setStretchFactor(1, 1);
+    divisore_->setSizes({1000, 1000}); // half each, whatever the window's width
     return grafico;
 }
 
@@ -154,13 +154,23 @@ void Righe(QTableWidget* tabella, int righe)
         tabella->setRowCount(righe);
 }
 
+// Fitting the columns to their contents measures every cell: done only when
+// a text grew, not at each of a run's updates (a column never narrows while
+// the user reads it).
+constexpr const char* DaAdattare = "vortillaDaAdattare";
+
 void Cella(QTableWidget* tabella, int riga, int colonna, const QString& testo)
 {
     if (QTableWidgetItem* cella = tabella->item(riga, colonna)) {
-        if (cella->text() != testo)
-            cella->setText(testo);
+        const QString prima = cella->text();
+        if (prima == testo)
+            return;
+        cella->setText(testo);
+        if (testo.size() > prima.size())
+            tabella->setProperty(DaAdattare, true);
         return;
     }
+    tabella->setProperty(DaAdattare, true);
     auto* cella = new QTableWidgetItem(testo);
     cella->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     // Figures right-aligned, so that their digits line up; words to the left.
@@ -169,6 +179,14 @@ void Cella(QTableWidget* tabella, int riga, int colonna, const QString& testo)
     if (const QTableWidgetItem* titolo = tabella->horizontalHeaderItem(colonna))
         cella->setToolTip(titolo->toolTip());
     tabella->setItem(riga, colonna, cella);
+}
+
+void Adatta(QTableWidget* tabella)
+{
+    if (!tabella->property(DaAdattare).toBool())
+        return;
+    tabella->setProperty(DaAdattare, false);
+    tabella->resizeColumnsToContents();
 }
 
 void Valori(QBarSet* insieme, const QList<qreal>& valori)

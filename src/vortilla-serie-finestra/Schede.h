@@ -88,6 +88,7 @@ private:
 // nor move the user's scroll and selection.
 void Righe(QTableWidget* tabella, int righe);
 void Cella(QTableWidget* tabella, int riga, int colonna, const QString& testo);
+void Adatta(QTableWidget* tabella); // after the cells of an update
 void Valori(QBarSet* insieme, const QList<qreal>& valori);
 void Punti(QXYSeries* serie, const QList<QPointF>& punti);
 

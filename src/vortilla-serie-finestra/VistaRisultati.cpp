@@ -6,6 +6,7 @@
 #include "Schede.h"
 
 #include <QFile>
+#include <QTableWidget>
 
 using cifre::Intero;
 
@@ -33,14 +34,16 @@ VistaRisultati::VistaRisultati(QWidget* genitore) : QTabWidget(genitore)
     Svuota();
 }
 
-QString VistaRisultati::Intestazione(const vortilla::Risultato& r)
+QString VistaRisultati::Intestazione(const vortilla::Risultato& r, bool inCorso)
 {
     // Joined, not filled in with arg(): a '%' in a file's name stays as it is.
     QString t = "File: " + QFile::decodeName(QByteArray::fromStdString(r.file)) + " · "
                 + Intero(r.combinazioni) + " combinazioni su " + Intero(static_cast<std::uint64_t>(r.numeriSistema))
                 + " numeri · estrazioni " + Intero(r.conteggi.estrazioni) + " di "
                 + Intero(r.estrazioniChieste);
-    if (r.interrotta)
+    if (r.interrotta && inCorso)
+        t += " · in corso";
+    else if (r.interrotta)
         t += " · interrotta: risultati delle estrazioni completate";
     if (r.archivio)
         t += " · estrazioni vere dell'archivio "
@@ -56,15 +59,18 @@ QString VistaRisultati::Intestazione(const vortilla::Risultato& r)
     return t;
 }
 
-void VistaRisultati::Mostra(const vortilla::Risultato& r)
+void VistaRisultati::Mostra(const vortilla::Risultato& r, bool inCorso)
 {
-    const QString intestazione = Intestazione(r);
+    const QString intestazione = Intestazione(r, inCorso);
     for (int i = 0; i < schede_.size(); ++i) {
         Scheda* scheda = schede_[i];
         scheda->Intesta(intestazione);
         const QString assenza = scheda->Assenza(r);
-        if (assenza.isEmpty())
+        if (assenza.isEmpty()) {
             scheda->Mostra(r);
+            for (QTableWidget* tabella : scheda->findChildren<QTableWidget*>())
+                Adatta(tabella);
+        }
         scheda->MostraAssenza(assenza);
         setTabEnabled(i, assenza.isEmpty());
         setTabToolTip(i, assenza.isEmpty() ? spiegazioni_[i] : assenza);

@@ -22,14 +22,15 @@ class VistaRisultati : public QTabWidget {
 public:
     explicit VistaRisultati(QWidget* genitore = nullptr);
 
-    void Mostra(const vortilla::Risultato& r);
+    // `inCorso`: the run goes on, so fewer draws than asked are not a stop.
+    void Mostra(const vortilla::Risultato& r, bool inCorso = false);
     void Svuota();
 
     // The chart of the current tab, for export; null when it has none.
     QChartView* GraficoCorrente() const;
 
     // The line over every tab: what the figures are of.
-    static QString Intestazione(const vortilla::Risultato& r);
+    static QString Intestazione(const vortilla::Risultato& r, bool inCorso);
 
 private:
     QList<Scheda*> schede_;

@@ -91,10 +91,25 @@ class TestRisultati : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void tabelleComeJson_data();
     void tabelleComeJson();
     void parzialePoiFinale();
+
+private:
+    QTemporaryDir cartella_;
+    QString sedici_; // a system on 16 numbers: it has a guarantee
 };
+
+void TestRisultati::initTestCase()
+{
+    QVERIFY(cartella_.isValid());
+    sedici_ = cartella_.filePath("sedici_numeri.txt");
+    QFile file(sedici_);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1 2 3 4 5 6 7 8 9 10\n1 2 3 4 5 11 12 13 14 15\n6 7 8 9 10 11 12 13 14 15\n"
+               "1 3 5 7 9 11 13 15 16 2\n");
+}
 
 void TestRisultati::tabelleComeJson_data()
 {
@@ -110,7 +125,7 @@ void TestRisultati::tabelleComeJson_data()
     QTest::newRow("archivio") << esempi + "/Esempio_sistema_decine.txt" << 260
                               << esempi + "/premi/Esempio_tabella_premi.txt"
                               << esempi + "/archivio/Esempio_archivio.txt";
-    QTest::newRow("garanzia") << QFINDTESTDATA("sedici_numeri.txt") << 2000 << "" << "";
+    QTest::newRow("garanzia") << sedici_ << 2000 << "" << "";
 }
 
 void TestRisultati::tabelleComeJson()
@@ -272,19 +287,23 @@ void TestRisultati::tabelleComeJson()
 // view that only saw the end does.
 void TestRisultati::parzialePoiFinale()
 {
-    const SerieDiProva serie(QFINDTESTDATA("sedici_numeri.txt").toStdString(), 3000, 7,
+    const SerieDiProva serie(sedici_.toStdString(), 3000, 7,
                              ESEMPI "/premi/Esempio_tabella_premi.txt");
     const vortilla::Risultato finale = serie.Esegui(3000);
     VistaRisultati vista, soloFinale;
     soloFinale.Mostra(finale);
-    vista.Mostra(serie.Esegui(300));
-    const QString intestazione = vista.findChild<QLabel*>("intestazionePunti")->text();
-    QVERIFY2(intestazione.contains("estrazioni 300 di 3000 · interrotta"),
-             qPrintable(intestazione));
+    const vortilla::Risultato parziale = serie.Esegui(300);
+    const auto intestazione = [&] { return vista.findChild<QLabel*>("intestazionePunti")->text(); };
+    vista.Mostra(parziale);
+    QVERIFY2(intestazione().contains("estrazioni 300 di 3000 · interrotta"),
+             qPrintable(intestazione()));
+    vista.Mostra(parziale, true);
+    QVERIFY2(intestazione().contains("estrazioni 300 di 3000 · in corso ·"),
+             qPrintable(intestazione()));
     QVERIFY(Celle(vista) != Celle(soloFinale));
     vista.Mostra(finale);
     QCOMPARE(Celle(vista), Celle(soloFinale));
-    QVERIFY(!vista.findChild<QLabel*>("intestazionePunti")->text().contains("interrotta"));
+    QVERIFY(!intestazione().contains("interrotta"));
 
     vista.Svuota();
     QCOMPARE(vista.findChild<QTableWidget*>("tabellaPunti")->rowCount(), 0);
