@@ -93,6 +93,7 @@ void SchedaPunti::Mostra(const vortilla::Risultato& r)
         }
     }
     std::reverse(attesi.begin(), attesi.end());
+    std::reverse(osservati.begin(), osservati.end());
     Punti(attesi_, attesi);
     Punti(osservati_, osservati);
     const double basso = std::pow(10, std::floor(std::log10(minimo)) - 0.2);

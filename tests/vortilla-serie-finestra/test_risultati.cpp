@@ -9,7 +9,10 @@
 
 #include "serie/Campi.h"
 
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChartView>
+#include <QScatterSeries>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -78,6 +81,24 @@ QMap<QString, QList<QStringList>> Celle(const VistaRisultati& vista)
         for (int riga = 0; riga < tabella->rowCount(); ++riga)
             celle[tabella->objectName()] << Riga(tabella, riga);
     return celle;
+}
+
+// The values a tab's chart draws: each bar, or each point's height, by series.
+QList<QList<qreal>> ValoriGrafico(const VistaRisultati& vista, const QString& nome)
+{
+    QList<QList<qreal>> valori;
+    const auto* vista_ = vista.findChild<QChartView*>("grafico" + nome);
+    for (QAbstractSeries* serie : vista_->chart()->series()) {
+        QList<qreal> v;
+        if (auto* barre = qobject_cast<QBarSeries*>(serie))
+            for (int i = 0; i < barre->barSets()[0]->count(); ++i)
+                v << barre->barSets()[0]->at(i);
+        else
+            for (const QPointF& punto : static_cast<QXYSeries*>(serie)->points())
+                v << punto.y();
+        valori << v;
+    }
+    return valori;
 }
 
 int IndiceScheda(const VistaRisultati& vista, const QString& nome)
@@ -169,6 +190,12 @@ void TestRisultati::tabelleComeJson()
                                   + (riga["pochi_casi"].toBool() ? " *" : "")}));
     }
 
+    QList<qreal> osservati;
+    for (const QJsonValue riga : json["punti"].toArray())
+        if (riga["osservati"].toInteger() > 0)
+            osservati << riga["osservati"].toDouble();
+    QCOMPARE(ValoriGrafico(vista, "Punti")[1], osservati);
+
     const auto* migliori = vista.findChild<QTableWidget*>("tabellaMigliori");
     QCOMPARE(Titoli(migliori), QStringList({"Punti", "Estrazioni", "Almeno (%)", "Intervallo 95%",
                                             "Indipendenti (%)", "Esatto (%)"}));
@@ -182,6 +209,11 @@ void TestRisultati::tabelleComeJson()
                               Significative(almeno["indipendenti"], 4),
                               Significative(almeno["esatto"], 4)}));
     }
+
+    QList<qreal> almeno;
+    for (const QJsonValue riga : json["almeno"].toArray())
+        almeno << riga["percentuale"].toDouble();
+    QCOMPARE(ValoriGrafico(vista, "Migliori")[0], almeno);
 
     const int garanzia = IndiceScheda(vista, "Garanzia");
     QCOMPARE(vista.isTabEnabled(garanzia), !json["garanzia"].isNull());
@@ -262,6 +294,10 @@ void TestRisultati::tabelleComeJson()
                                   caso ? "compatibile con il caso"
                                        : "non compatibile con il caso"}));
         }
+        QList<qreal> uscite;
+        for (const QJsonValue n : a["numeri"].toArray())
+            uscite << n["uscite"].toDouble();
+        QCOMPARE(ValoriGrafico(vista, "Archivio")[0], uscite);
         const auto giudizio = [](const QJsonValue& p) {
             return p.toDouble() >= 0.01 ? ": compatibile con il caso (soglia p ≥ 0.01)."
                                         : ": non compatibile con il caso (soglia p ≥ 0.01).";
