@@ -47,23 +47,27 @@ SchedaArchivio::SchedaArchivio(QWidget* genitore) : Scheda(QStringLiteral("Archi
          {"P(ritardo max)", "P(ritardo max): la probabilità esatta che un numero dato manchi "
                             "almeno tante estrazioni di fila in un archivio così lungo."},
          {"Ritardi", "Ritardi: compatibili con il caso quando entrambe le probabilità sono "
-                         + Soglia + "; su 90 numeri uno o due sotto la soglia capitano anche "
-                                    "per caso."}});
+                         + Soglia
+                         + "; su 90 numeri uno o due sotto la soglia capitano anche "
+                           "per caso."}});
     uniformita_ = Riepilogo(
         QStringLiteral("uniformitaArchivio"),
         "Chi quadro: quanto le uscite dei 90 numeri si allontanano da uscite tutte uguali; "
-        "con " + Soglia + " la differenza è compatibile con il caso.",
+        "con "
+            + Soglia + " la differenza è compatibile con il caso.",
         this);
     ritardo_ = Riepilogo(
         QStringLiteral("ritardoArchivio"),
         "La probabilità esatta che almeno uno dei 90 numeri sia in ritardo almeno quanto il più "
-        "ritardatario; con " + Soglia + " il ritardo è compatibile con il caso.",
+        "ritardatario; con "
+            + Soglia + " il ritardo è compatibile con il caso.",
         this);
     Tabelle()->insertWidget(Tabelle()->indexOf(tabella_) + 1, uniformita_);
     Tabelle()->insertWidget(Tabelle()->indexOf(tabella_) + 2, ritardo_);
 
-    QChart* grafico = NuovoGrafico(QStringLiteral("Uscite di ogni numero nell'archivio"),
-                                   QStringLiteral("Grafico delle uscite per numero e delle attese"));
+    QChart* grafico =
+        NuovoGrafico(QStringLiteral("Uscite di ogni numero nell'archivio"),
+                     QStringLiteral("Grafico delle uscite per numero e delle attese"));
     uscite_ = new QBarSet(QStringLiteral("uscite"));
     auto* barre = new QBarSeries;
     barre->append(uscite_);

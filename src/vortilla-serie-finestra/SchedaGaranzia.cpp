@@ -12,8 +12,7 @@
 
 using namespace cifre;
 
-SchedaGaranzia::SchedaGaranzia(QWidget* genitore)
-    : Scheda(QStringLiteral("Garanzia"), genitore)
+SchedaGaranzia::SchedaGaranzia(QWidget* genitore) : Scheda(QStringLiteral("Garanzia"), genitore)
 {
     QList<Colonna> colonne{
         {"Indovinati", "Indovinati: quanti numeri del sistema sono tra gli estratti."},
@@ -69,14 +68,16 @@ void SchedaGaranzia::Mostra(const vortilla::Risultato& r)
         Cella(tabella_, riga, 0, Intero(static_cast<std::uint64_t>(livello.indovinati)));
         Cella(tabella_, riga, 1, Intero(static_cast<std::uint64_t>(livello.minimo)));
         for (int p = 0; p < Punteggi; ++p)
-            Cella(tabella_, riga, 2 + p, Intero(livello.distribuzione[static_cast<std::size_t>(p)]));
+            Cella(tabella_, riga, 2 + p,
+                  Intero(livello.distribuzione[static_cast<std::size_t>(p)]));
         minimi.append(livello.minimo);
         categorie.append(QString::number(livello.indovinati));
     }
     if (asseX_->categories() != categorie)
         asseX_->setCategories(categorie);
     Valori(minimo_, minimi);
-    Nota("Garanzia esatta, su tutti i casi dei " + Intero(static_cast<std::uint64_t>(g.numeriSistema))
+    Nota("Garanzia esatta, su tutti i casi dei "
+         + Intero(static_cast<std::uint64_t>(g.numeriSistema))
          + " numeri del sistema. Indovinati: quanti numeri del sistema escono; Minimo: il "
            "punteggio che il sistema fa comunque escano (la garanzia); casi: i gruppi di numeri "
            "del sistema che possono uscire, per il punteggio migliore che danno.");

@@ -13,8 +13,7 @@
 
 using namespace cifre;
 
-SchedaMigliori::SchedaMigliori(QWidget* genitore)
-    : Scheda(QStringLiteral("Migliori"), genitore)
+SchedaMigliori::SchedaMigliori(QWidget* genitore) : Scheda(QStringLiteral("Migliori"), genitore)
 {
     tabella_ = NuovaTabella(
         QStringLiteral("tabellaMigliori"), QStringLiteral("Miglior punteggio per estrazione"),

@@ -145,23 +145,22 @@ void SchedaPremi::Mostra(const vortilla::Risultato& r)
     const auto euro = [](const std::optional<double>& x) {
         return x ? Fisso(*x, 2) : QStringLiteral("-");
     };
-    const QStringList valori{
-        Fisso(static_cast<double>(o.giocato), 2),
-        Fisso(static_cast<double>(o.vinto), 2),
-        Significative(o.resa, 2),
-        o.intervallo95 ? Intervallo(*o.intervallo95, 2) : QStringLiteral("-"),
-        Significative(o.coperte, 4),
-        Intervallo(o.coperteIntervallo95, 4),
-        Intero(o.lunghezzaSessione),
-        Intero(o.sessioni),
-        Intero(o.inAttivo),
-        Facoltativo(o.percentualeInAttivo, 4),
-        o.inAttivo95 ? Intervallo(*o.inAttivo95, 4) : QStringLiteral("-"),
-        euro(o.mediana),
-        euro(o.p5),
-        euro(o.p95),
-        Intero(o.estrazioniEscluse),
-        Intero(o.seriePerdenteMassima)};
+    const QStringList valori{Fisso(static_cast<double>(o.giocato), 2),
+                             Fisso(static_cast<double>(o.vinto), 2),
+                             Significative(o.resa, 2),
+                             o.intervallo95 ? Intervallo(*o.intervallo95, 2) : QStringLiteral("-"),
+                             Significative(o.coperte, 4),
+                             Intervallo(o.coperteIntervallo95, 4),
+                             Intero(o.lunghezzaSessione),
+                             Intero(o.sessioni),
+                             Intero(o.inAttivo),
+                             Facoltativo(o.percentualeInAttivo, 4),
+                             o.inAttivo95 ? Intervallo(*o.inAttivo95, 4) : QStringLiteral("-"),
+                             euro(o.mediana),
+                             euro(o.p5),
+                             euro(o.p95),
+                             Intero(o.estrazioniEscluse),
+                             Intero(o.seriePerdenteMassima)};
     for (int i = 0; i < valori.size(); ++i)
         Cella(soldi_, i, 0, valori[i]);
 

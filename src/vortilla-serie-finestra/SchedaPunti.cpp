@@ -32,9 +32,8 @@ SchedaPunti::SchedaPunti(QWidget* genitore) : Scheda(QStringLiteral("Punti"), ge
          {"Errore", "Errore: come si ottiene l'errore standard, esatto o campionario; l'asterisco "
                     "segna le righe con meno di 10 casi attesi, dove z dice poco."}});
 
-    QChart* grafico = NuovoGrafico(
-        QStringLiteral("Punti: osservati e attesi"),
-        QStringLiteral("Grafico dei punti osservati e attesi"));
+    QChart* grafico = NuovoGrafico(QStringLiteral("Punti: osservati e attesi"),
+                                   QStringLiteral("Grafico dei punti osservati e attesi"));
     auto* attesi = new QLineSeries;
     attesi->setName(QStringLiteral("attese (esatte)"));
     attesi->setPointsVisible(true);

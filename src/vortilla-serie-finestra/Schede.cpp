@@ -17,10 +17,7 @@
 
 namespace cifre {
 
-QString Intero(std::uint64_t n)
-{
-    return QString::number(n);
-}
+QString Intero(std::uint64_t n) { return QString::number(n); }
 
 QString Fisso(double x, int decimali)
 {
@@ -86,10 +83,7 @@ Scheda::Scheda(const QString& nome, QWidget* genitore)
     colonna->addWidget(divisore_, 1);
 }
 
-QString Scheda::Assenza(const vortilla::Risultato&) const
-{
-    return {};
-}
+QString Scheda::Assenza(const vortilla::Risultato&) const { return {}; }
 
 void Scheda::Intesta(const QString& intestazione)
 {
@@ -176,7 +170,11 @@ void Cella(QTableWidget* tabella, int riga, int colonna, const QString& testo)
     // Figures right-aligned, so that their digits line up; words to the left.
     const bool parole = !testo.isEmpty() && testo.front().isLetter();
     cella->setTextAlignment(Qt::AlignVCenter | (parole ? Qt::AlignLeft : Qt::AlignRight));
-    if (const QTableWidgetItem* titolo = tabella->horizontalHeaderItem(colonna))
+    // A cell explains itself as its row's title does, or else as its column's.
+    const QTableWidgetItem* titolo = tabella->verticalHeader()->isHidden()
+                                         ? tabella->horizontalHeaderItem(colonna)
+                                         : tabella->verticalHeaderItem(riga);
+    if (titolo)
         cella->setToolTip(titolo->toolTip());
     tabella->setItem(riga, colonna, cella);
 }

@@ -14,22 +14,24 @@ VistaRisultati::VistaRisultati(QWidget* genitore) : QTabWidget(genitore)
 {
     setObjectName(QStringLiteral("vistaRisultati"));
     setAccessibleName(QStringLiteral("Risultati della serie"));
-    const auto aggiungi = [this](Scheda* scheda, const QString& titolo, const QString& spiegazione) {
+    const auto aggiungi = [this](Scheda* scheda, const QString& titolo,
+                                 const QString& spiegazione) {
         addTab(scheda, titolo);
         setTabToolTip(count() - 1, spiegazione);
         schede_.append(scheda);
         spiegazioni_.append(spiegazione);
     };
-    aggiungi(new SchedaPunti(this), QStringLiteral("&Punti"),
-             QStringLiteral("I punti di tutte le combinazioni, osservati contro gli attesi esatti."));
+    aggiungi(
+        new SchedaPunti(this), QStringLiteral("P&unti"),
+        QStringLiteral("I punti di tutte le combinazioni, osservati contro gli attesi esatti."));
     aggiungi(new SchedaMigliori(this), QStringLiteral("&Miglior punteggio"),
              QStringLiteral("Il punteggio della combinazione migliore in ogni estrazione."));
     aggiungi(new SchedaGaranzia(this), QStringLiteral("&Garanzia"),
              QStringLiteral("Il punteggio che il sistema garantisce per ogni quantità di suoi "
                             "numeri indovinati."));
-    aggiungi(new SchedaPremi(this), QStringLiteral("P&remi"),
+    aggiungi(new SchedaPremi(this), QStringLiteral("Prem&i"),
              QStringLiteral("I soldi: la resa attesa esatta e quella osservata, con le sessioni."));
-    aggiungi(new SchedaArchivio(this), QStringLiteral("&Archivio"),
+    aggiungi(new SchedaArchivio(this), QStringLiteral("Arc&hivio"),
              QStringLiteral("Le uscite e i ritardi di ogni numero nell'archivio, contro il caso."));
     Svuota();
 }
@@ -38,9 +40,9 @@ QString VistaRisultati::Intestazione(const vortilla::Risultato& r, bool inCorso)
 {
     // Joined, not filled in with arg(): a '%' in a file's name stays as it is.
     QString t = "File: " + QFile::decodeName(QByteArray::fromStdString(r.file)) + " · "
-                + Intero(r.combinazioni) + " combinazioni su " + Intero(static_cast<std::uint64_t>(r.numeriSistema))
-                + " numeri · estrazioni " + Intero(r.conteggi.estrazioni) + " di "
-                + Intero(r.estrazioniChieste);
+                + Intero(r.combinazioni) + " combinazioni su "
+                + Intero(static_cast<std::uint64_t>(r.numeriSistema)) + " numeri · estrazioni "
+                + Intero(r.conteggi.estrazioni) + " di " + Intero(r.estrazioniChieste);
     if (r.interrotta && inCorso)
         t += " · in corso";
     else if (r.interrotta)
@@ -51,8 +53,8 @@ QString VistaRisultati::Intestazione(const vortilla::Risultato& r, bool inCorso)
              + Intero(r.archivio->prima) + " alla n. "
              + Intero(r.archivio->prima + r.estrazioniChieste - 1) + ", non simulate";
     else
-        t += " · seme " + Intero(r.seme) + " · estrazioni simulate: "
-             + Intero(static_cast<std::uint64_t>(r.estratti))
+        t += " · seme " + Intero(r.seme)
+             + " · estrazioni simulate: " + Intero(static_cast<std::uint64_t>(r.estratti))
              + " numeri su 90 tirati a sorte a ogni estrazione";
     if (r.premi)
         t += " · premi: " + QFile::decodeName(QByteArray::fromStdString(r.premi->file));

@@ -70,16 +70,18 @@ struct SerieDiProva {
     // The same options for vortilla-serie.
     QStringList Argomenti() const
     {
-        QStringList a{QString::fromStdString(dati.file), "--formato", "json", "--estrazioni",
-                      QString::number(dati.archivio.empty() ? dati.estrazioni
-                                                            : dati.archivio.size())};
+        QStringList a{
+            QString::fromStdString(dati.file), "--formato", "json", "--estrazioni",
+            QString::number(dati.archivio.empty() ? dati.estrazioni : dati.archivio.size())};
         if (dati.archivio.empty())
             a << "--seme" << QString::number(dati.seme);
         else
             a << "--archivio" << QString::fromStdString(dati.fileArchivio);
         if (premi)
-            a << "--premi" << QString::fromStdString(dati.filePremi) << "--posta" << "0,50"
-              << "--sessione" << "50";
+            a << "--premi" << QString::fromStdString(dati.filePremi) << "--posta"
+              << "0,50"
+              << "--sessione"
+              << "50";
         return a;
     }
 };

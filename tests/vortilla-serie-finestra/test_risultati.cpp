@@ -12,12 +12,12 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
-#include <QScatterSeries>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
+#include <QScatterSeries>
 #include <QTableWidget>
 
 namespace {
@@ -41,10 +41,7 @@ QString Fisso(const QJsonValue& x, int decimali)
     return QString::fromStdString(t);
 }
 
-QString Intero(const QJsonValue& x)
-{
-    return QString::number(x.toInteger());
-}
+QString Intero(const QJsonValue& x) { return QString::number(x.toInteger()); }
 
 QString Intervallo(const QJsonValue& coppia, int decimali)
 {
@@ -139,14 +136,17 @@ void TestRisultati::tabelleComeJson_data()
     QTest::addColumn<QString>("premi");
     QTest::addColumn<QString>("archivio");
     const QString esempi = ESEMPI;
-    QTest::newRow("semplice") << esempi + "/Esempio_500_combinazioni.txt" << 2000 << "" << "";
+    QTest::newRow("semplice") << esempi + "/Esempio_500_combinazioni.txt" << 2000 << ""
+                              << "";
     QTest::newRow("premi") << esempi + "/Esempio_sistema_decine.txt" << 3000
-                           << esempi + "/premi/Esempio_tabella_premi.txt" << "";
+                           << esempi + "/premi/Esempio_tabella_premi.txt"
+                           << "";
     // The money too, on the archive's draws.
     QTest::newRow("archivio") << esempi + "/Esempio_sistema_decine.txt" << 260
                               << esempi + "/premi/Esempio_tabella_premi.txt"
                               << esempi + "/archivio/Esempio_archivio.txt";
-    QTest::newRow("garanzia") << sedici_ << 2000 << "" << "";
+    QTest::newRow("garanzia") << sedici_ << 2000 << ""
+                              << "";
 }
 
 void TestRisultati::tabelleComeJson()
@@ -182,12 +182,12 @@ void TestRisultati::tabelleComeJson()
     QCOMPARE(punti->rowCount(), 11);
     for (int p = 0; p <= 10; ++p) {
         const QJsonValue riga = json["punti"][p];
-        QCOMPARE(Riga(punti, 10 - p),
-                 QStringList({QString::number(p), Intero(riga["osservati"]),
-                              Significative(riga["attesi"], 2),
-                              Significative(riga["errore_standard"], 2), Fisso(riga["z"], 2),
-                              riga["metodo"].toString()
-                                  + (riga["pochi_casi"].toBool() ? " *" : "")}));
+        QCOMPARE(
+            Riga(punti, 10 - p),
+            QStringList({QString::number(p), Intero(riga["osservati"]),
+                         Significative(riga["attesi"], 2),
+                         Significative(riga["errore_standard"], 2), Fisso(riga["z"], 2),
+                         riga["metodo"].toString() + (riga["pochi_casi"].toBool() ? " *" : "")}));
     }
 
     QList<qreal> osservati;
@@ -241,11 +241,10 @@ void TestRisultati::tabelleComeJson()
         QCOMPARE(attesa->rowCount(), lunghezze.size() + 1);
         for (int i = 0; i < lunghezze.size(); ++i)
             QCOMPARE(Riga(attesa, i),
-                     QStringList({Intero(lunghezze[i]["numeri"]),
-                                  Intero(lunghezze[i]["combinazioni"]),
-                                  Fisso(lunghezze[i]["costo"], 2),
-                                  Fisso(lunghezze[i]["vincita_attesa"], 2),
-                                  Fisso(lunghezze[i]["resa_attesa"], 2)}));
+                     QStringList(
+                         {Intero(lunghezze[i]["numeri"]), Intero(lunghezze[i]["combinazioni"]),
+                          Fisso(lunghezze[i]["costo"], 2), Fisso(lunghezze[i]["vincita_attesa"], 2),
+                          Fisso(lunghezze[i]["resa_attesa"], 2)}));
         QCOMPARE(Riga(attesa, lunghezze.size()),
                  QStringList({"Tutte", Intero(json["combinazioni"]), Fisso(soldi["costo"], 2),
                               Fisso(soldi["vincita_attesa"], 2), Fisso(soldi["resa_attesa"], 2)}));
@@ -254,26 +253,26 @@ void TestRisultati::tabelleComeJson()
         const auto* tabella = vista.findChild<QTableWidget*>("tabellaSoldi");
         for (int i = 0; i < tabella->rowCount(); ++i)
             figure << QStringList({tabella->verticalHeaderItem(i)->text(), Riga(tabella, i)[0]});
-        QCOMPARE(figure,
-                 QList<QStringList>(
-                     {{"Giocato (euro)", Fisso(soldi["giocato"], 2)},
-                      {"Vinto (euro)", Fisso(soldi["vinto"], 2)},
-                      {"Resa osservata (%)", Significative(soldi["resa_osservata"], 2)},
-                      {"Intervallo 95% della resa", Intervallo(soldi["intervallo95"], 2)},
-                      {"Estrazioni che riprendono la posta (%)", Significative(soldi["coperte"], 4)},
-                      {"Intervallo 95% delle estrazioni",
-                       Intervallo(soldi["coperte_intervallo95"], 4)},
-                      {"Estrazioni per sessione", Intero(sessioni["lunghezza"])},
-                      {"Sessioni complete", Intero(sessioni["complete"])},
-                      {"Sessioni chiuse in attivo", Intero(sessioni["chiuse_in_attivo"])},
-                      {"In attivo (%)", Significative(sessioni["in_attivo"], 4)},
-                      {"Intervallo 95% delle sessioni", Intervallo(sessioni["intervallo95"], 4)},
-                      {"Mediana di una sessione (euro)", Fisso(sessioni["mediana"], 2)},
-                      {"5° percentile (euro)", Fisso(sessioni["p5"], 2)},
-                      {"95° percentile (euro)", Fisso(sessioni["p95"], 2)},
-                      {"Estrazioni escluse", Intero(sessioni["estrazioni_escluse"])},
-                      {"Serie perdente più lunga (estrazioni)",
-                       Intero(soldi["serie_perdente_massima"])}}));
+        QCOMPARE(
+            figure,
+            QList<QStringList>(
+                {{"Giocato (euro)", Fisso(soldi["giocato"], 2)},
+                 {"Vinto (euro)", Fisso(soldi["vinto"], 2)},
+                 {"Resa osservata (%)", Significative(soldi["resa_osservata"], 2)},
+                 {"Intervallo 95% della resa", Intervallo(soldi["intervallo95"], 2)},
+                 {"Estrazioni che riprendono la posta (%)", Significative(soldi["coperte"], 4)},
+                 {"Intervallo 95% delle estrazioni", Intervallo(soldi["coperte_intervallo95"], 4)},
+                 {"Estrazioni per sessione", Intero(sessioni["lunghezza"])},
+                 {"Sessioni complete", Intero(sessioni["complete"])},
+                 {"Sessioni chiuse in attivo", Intero(sessioni["chiuse_in_attivo"])},
+                 {"In attivo (%)", Significative(sessioni["in_attivo"], 4)},
+                 {"Intervallo 95% delle sessioni", Intervallo(sessioni["intervallo95"], 4)},
+                 {"Mediana di una sessione (euro)", Fisso(sessioni["mediana"], 2)},
+                 {"5° percentile (euro)", Fisso(sessioni["p5"], 2)},
+                 {"95° percentile (euro)", Fisso(sessioni["p95"], 2)},
+                 {"Estrazioni escluse", Intero(sessioni["estrazioni_escluse"])},
+                 {"Serie perdente più lunga (estrazioni)",
+                  Intero(soldi["serie_perdente_massima"])}}));
     }
 
     const int schedaArchivio = IndiceScheda(vista, "Archivio");
@@ -284,15 +283,14 @@ void TestRisultati::tabelleComeJson()
         QCOMPARE(tabella->rowCount(), 90);
         for (int i = 0; i < 90; ++i) {
             const QJsonValue n = a["numeri"][i];
-            const bool caso = n["p_ritardo"].toDouble() >= 0.01
-                              && n["p_ritardo_massimo"].toDouble() >= 0.01;
-            QCOMPARE(Riga(tabella, i),
-                     QStringList({Intero(n["numero"]), Intero(n["uscite"]), Fisso(n["attese"], 2),
-                                  Intero(n["ritardo"]), Significative(n["p_ritardo"], 4),
-                                  Intero(n["ritardo_massimo"]),
-                                  Significative(n["p_ritardo_massimo"], 4),
-                                  caso ? "compatibile con il caso"
-                                       : "non compatibile con il caso"}));
+            const bool caso =
+                n["p_ritardo"].toDouble() >= 0.01 && n["p_ritardo_massimo"].toDouble() >= 0.01;
+            QCOMPARE(
+                Riga(tabella, i),
+                QStringList({Intero(n["numero"]), Intero(n["uscite"]), Fisso(n["attese"], 2),
+                             Intero(n["ritardo"]), Significative(n["p_ritardo"], 4),
+                             Intero(n["ritardo_massimo"]), Significative(n["p_ritardo_massimo"], 4),
+                             caso ? "compatibile con il caso" : "non compatibile con il caso"}));
         }
         QList<qreal> uscite;
         for (const QJsonValue n : a["numeri"].toArray())
