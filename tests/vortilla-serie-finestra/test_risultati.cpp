@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QScatterSeries>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -335,8 +336,21 @@ void TestRisultati::parzialePoiFinale()
     QVERIFY2(intestazione().contains("estrazioni 300 di 3000 · in corso ·"),
              qPrintable(intestazione()));
     QVERIFY(Celle(vista) != Celle(soloFinale));
+    // What the user picked and where the user scrolled stay put.
+    vista.resize(900, 400);
+    vista.setCurrentIndex(IndiceScheda(vista, "Garanzia"));
+    vista.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&vista));
+    auto* garanzia = vista.findChild<QTableWidget*>("tabellaGaranzia");
+    garanzia->selectRow(4);
+    garanzia->verticalScrollBar()->setValue(garanzia->verticalScrollBar()->maximum());
+    const int scorrimento = garanzia->verticalScrollBar()->value();
+    QVERIFY(scorrimento > 0);
     vista.Mostra(finale);
+    QCoreApplication::processEvents();
     QCOMPARE(Celle(vista), Celle(soloFinale));
+    QCOMPARE(garanzia->verticalScrollBar()->value(), scorrimento);
+    QCOMPARE(garanzia->selectionModel()->selectedRows().value(0).row(), 4);
     QVERIFY(!intestazione().contains("interrotta"));
 
     vista.Svuota();
