@@ -57,7 +57,8 @@ QString VistaRisultati::Intestazione(const vortilla::Risultato& r, bool inCorso)
              + " · estrazioni simulate: " + Intero(static_cast<std::uint64_t>(r.estratti))
              + " numeri su 90 tirati a sorte a ogni estrazione";
     if (r.premi)
-        t += " · premi: " + QFile::decodeName(QByteArray::fromStdString(r.premi->file));
+        t += " · premi: " + QFile::decodeName(QByteArray::fromStdString(r.premi->file)) + ", posta "
+             + cifre::Fisso(r.premi->osservato.posta, 2) + " euro";
     return t;
 }
 
