@@ -5,6 +5,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLabel>
 #include <QLineSeries>
@@ -13,6 +14,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace cifre;
 
@@ -77,12 +79,13 @@ SchedaArchivio::SchedaArchivio(QWidget* genitore) : Scheda(QStringLiteral("Archi
     attese_ = attese;
     grafico->addSeries(barre);
     grafico->addSeries(attese);
-    auto* asseX = new QValueAxis;
-    asseX->setRange(0.5, 90.5);
-    asseX->setTickType(QValueAxis::TicksDynamic);
-    asseX->setTickAnchor(10);
-    asseX->setTickInterval(10);
-    asseX->setLabelFormat(QStringLiteral("%d"));
+    // The bars stand at 0..89: the labels put each number under its own bar.
+    auto* asseX = new QCategoryAxis;
+    asseX->setRange(-0.5, 89.5);
+    asseX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    asseX->append(QStringLiteral("1"), 0);
+    for (int numero = 10; numero <= 90; numero += 10)
+        asseX->append(QString::number(numero), numero - 1);
     asseX->setTitleText(QStringLiteral("numero"));
     asseY_ = new QValueAxis;
     asseY_->setLabelFormat(QStringLiteral("%d"));
@@ -126,9 +129,14 @@ void SchedaArchivio::Mostra(const vortilla::Risultato& r)
     }
     Valori(uscite_, uscite);
     const double attese = a.numeri.empty() ? 0 : a.numeri.front().attese;
-    Punti(attese_, {{0.5, attese}, {90.5, attese}});
-    if (asseY_->max() != massimo * 1.1)
-        asseY_->setRange(0, massimo * 1.1);
+    Punti(attese_, {{-0.5, attese}, {89.5, attese}});
+    // Ticks at round counts: a power of ten, as many times as it fits.
+    const double passo = std::pow(10, std::floor(std::log10(massimo * 1.1)));
+    const double alto = std::ceil(massimo * 1.1 / passo) * passo;
+    if (asseY_->max() != alto) {
+        asseY_->setRange(0, alto);
+        asseY_->setTickCount(static_cast<int>(alto / passo) + 1);
+    }
 
     uniformita_->setText("Uniformità delle uscite: chi quadro " + Fisso(a.chiQuadro, 2) + " con "
                          + Intero(static_cast<std::uint64_t>(a.gradiLiberta))
