@@ -329,6 +329,9 @@ void TestRisultati::parzialePoiFinale()
     soloFinale.Mostra(finale);
     const vortilla::Risultato parziale = serie.Esegui(300);
     const auto intestazione = [&] { return vista.findChild<QLabel*>("intestazionePunti")->text(); };
+    vista.Mostra(serie.Esegui(0), true); // before the first block of draws
+    QVERIFY2(intestazione().contains("estrazioni 0 di 3000 · in corso"),
+             qPrintable(intestazione()));
     vista.Mostra(parziale);
     QVERIFY2(intestazione().contains("estrazioni 300 di 3000 · interrotta"),
              qPrintable(intestazione()));
