@@ -71,6 +71,7 @@ Scheda::Scheda(const QString& nome, QWidget* genitore)
     nota_->setWordWrap(true);
 
     auto* sinistra = new QWidget(divisore_);
+    sinistra->setObjectName("tabelle" + nome);
     sinistra->setLayout(tabelle_);
     tabelle_->setContentsMargins(0, 0, 0, 0);
     tabelle_->addWidget(nota_);
