@@ -94,7 +94,7 @@ void AvanzamentoSerie::Mostra(const vortilla::Risultato& r, bool finale)
                                           .arg(Numero(static_cast<std::uint64_t>(velocita)))
                                     : QStringLiteral("—"));
     if (finale)
-        tempo_->setText(r.interrotta ? tr("nessuno: serie fermata") : tr("nessuno: serie finita"));
+        tempo_->setText(r.interrotta ? tr("nessuno (serie fermata)") : tr("nessuno (serie finita)"));
     else
         tempo_->setText(velocita > 0 ? Durata(static_cast<double>(chieste - fatte) / velocita)
                                      : QStringLiteral("—"));

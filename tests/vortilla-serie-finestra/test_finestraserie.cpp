@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(std::accumulate(o.begin(), o.end(), std::uint64_t{0}), 500 * r.conteggi.estrazioni);
         const auto& m = r.conteggi.migliore;
         QCOMPARE(std::accumulate(m.begin(), m.end(), std::uint64_t{0}), r.conteggi.estrazioni);
-        QCOMPARE(Campo<QLabel>(f, "etichettaTempo")->text(), QStringLiteral("nessuno: serie fermata"));
+        QCOMPARE(Campo<QLabel>(f, "etichettaTempo")->text(), QStringLiteral("nessuno (serie fermata)"));
         QCOMPARE(Campo<QLabel>(f, "etichettaSeme")->text(), QStringLiteral("3"));
         QVERIFY(Campo<QPushButton>(f, "pulsanteAvvia")->isEnabled());
         QVERIFY(!Campo<QPushButton>(f, "pulsanteFerma")->isEnabled());
