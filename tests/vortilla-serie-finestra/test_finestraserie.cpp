@@ -88,9 +88,12 @@ T* Campo(FinestraSerie& f, const char* nome)
 struct Opzioni {
     QString file, premi, archivio, estrazioni, seme, estratti = QStringLiteral("20");
     bool tutte = false;
+    QString posta = QStringLiteral("1"), sessione = QStringLiteral("100");
 
     void Scrivi(FinestraSerie& f) const
     {
+        Campo(f, "campoPosta")->setText(posta);
+        Campo(f, "campoSessione")->setText(sessione);
         Campo(f, "campoFile")->setText(file);
         Campo(f, "campoPremi")->setText(premi);
         Campo(f, "campoArchivio")->setText(archivio);
@@ -107,7 +110,8 @@ struct Opzioni {
         if (!seme.isEmpty())
             a << QStringLiteral("--seme") << seme;
         if (!premi.isEmpty())
-            a << QStringLiteral("--premi") << premi;
+            a << QStringLiteral("--premi") << premi << QStringLiteral("--posta") << posta
+              << QStringLiteral("--sessione") << sessione;
         if (!archivio.isEmpty())
             a << QStringLiteral("--archivio") << archivio;
         if (tutte)
@@ -138,13 +142,20 @@ private slots:
         QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                       QStringLiteral("/Vortilla/vortilla-serie-finestra.conf"));
         QVERIFY(dir_.isValid());
+        // 600 lines, beyond the 500 that a run takes without "tutte".
+        QFile seicento(dir_.filePath(QStringLiteral("seicento.txt")));
+        QVERIFY(seicento.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 600; ++i)
+            seicento.write(QStringLiteral("%1 %2 %3\n").arg(1 + i / 30).arg(21 + i % 30).arg(60 + i % 7).toLatin1());
     }
 
     void serieComeLaRigaDiComando_data()
     {
         QTest::addColumn<Opzioni>("opzioni");
+        const QString seicento = dir_.filePath(QStringLiteral("seicento.txt"));
         QTest::newRow("20 estratti") << Opzioni{Cinquecento, {}, {}, "3000", "7"};
-        QTest::newRow("6 estratti, tutte, premi") << Opzioni{Decine, Premi, {}, "500", "42", "6", true};
+        QTest::newRow("tutte le righe") << Opzioni{seicento, {}, {}, "700", "8", "20", true};
+        QTest::newRow("6 estratti, tutte, premi") << Opzioni{Decine, Premi, {}, "500", "42", "6", true, "0,50", "30"};
         QTest::newRow("archivio") << Opzioni{Decine, Premi, Archivio, "100", {}};
     }
     void serieComeLaRigaDiComando()
