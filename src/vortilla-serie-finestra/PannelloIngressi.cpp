@@ -38,10 +38,14 @@ std::string CartellaEsempi()
 
 std::string Byte(const QLineEdit* campo) { return QFile::encodeName(campo->text()).toStdString(); }
 
+// The label names its field to the keyboard (its mnemonic) and to
+// assistive technology.
 QLabel* Etichetta(const QString& testo, QWidget* compagno)
 {
     auto* etichetta = new QLabel(testo);
     etichetta->setBuddy(compagno);
+    QString nome = testo;
+    compagno->setAccessibleName(nome.remove(QLatin1Char('&')).chopped(1));
     return etichetta;
 }
 
@@ -90,9 +94,6 @@ PannelloIngressi::PannelloIngressi(QWidget* genitore)
     sfogliaArchivio_->setToolTip(tr("Sceglie il file dell'archivio delle estrazioni reali."));
     for (auto* campo : {premi_, archivio_})
         campo->setClearButtonEnabled(true);
-    file_->setAccessibleName(tr("File delle combinazioni"));
-    premi_->setAccessibleName(tr("Tabella dei premi"));
-    archivio_->setAccessibleName(tr("Archivio delle estrazioni reali"));
     sfogliaFile_->setAccessibleName(tr("Sfoglia il file delle combinazioni"));
     sfogliaPremi_->setAccessibleName(tr("Sfoglia la tabella dei premi"));
     sfogliaArchivio_->setAccessibleName(tr("Sfoglia l'archivio delle estrazioni reali"));

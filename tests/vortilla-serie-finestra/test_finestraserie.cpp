@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -296,6 +297,40 @@ private slots:
         QCOMPARE(Campo(f, "campoSeme")->text(), QStringLiteral("99"));
         QCOMPARE(Campo<QComboBox>(f, "sceltaEstratti")->currentText(), QStringLiteral("6"));
         QVERIFY(Campo<QCheckBox>(f, "casellaTutte")->isChecked());
+    }
+
+    // A file dropped on the prize table's or the archive's field goes
+    // there; anywhere else it is the combination file.
+    void trascinaUnFile_data()
+    {
+        QTest::addColumn<QString>("sotto");
+        QTest::addColumn<QString>("campo");
+        QTest::newRow("premi") << "campoPremi" << "campoPremi";
+        QTest::newRow("archivio") << "campoArchivio" << "campoArchivio";
+        QTest::newRow("altrove") << "pulsanteAvvia" << "campoFile";
+    }
+    void trascinaUnFile()
+    {
+        QFETCH(QString, sotto);
+        QFETCH(QString, campo);
+        FinestraSerie f;
+        for (const char* nome : {"campoFile", "campoPremi", "campoArchivio"})
+            Campo(f, nome)->clear();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto* bersaglio = f.findChild<QWidget*>(sotto);
+        QMimeData dati;
+        dati.setUrls({QUrl::fromLocalFile(Premi)});
+        // Delivered as a drop is: to the widget under the pointer, then up.
+        const QPoint centro = bersaglio->rect().center();
+        QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bersaglio, &entra);
+        QVERIFY(entra.isAccepted());
+        QDropEvent evento(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bersaglio, &evento);
+        QVERIFY(evento.isAccepted());
+        for (const char* nome : {"campoFile", "campoPremi", "campoArchivio"})
+            QCOMPARE(Campo(f, nome)->text(), QString::fromLatin1(nome) == campo ? Premi : QString());
     }
 
 private:
