@@ -9,6 +9,7 @@
 #include "VistaRisultati.h"
 
 #include "platform/IconaProgramma.h"
+#include "platform/Programma.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -47,6 +48,11 @@ FinestraSerie::FinestraSerie(QWidget* genitore)
     setObjectName(QStringLiteral("FinestraSerie"));
     setWindowTitle(Titolo);
     setWindowIcon(vortilla::IconaProgramma());
+    // The main window's typeface (or its free stand-in), at the desktop's size.
+    vortilla::RegistraSostituzioniCaratteri();
+    QFont carattere = font();
+    carattere.setFamilies({QStringLiteral("Segoe UI")});
+    setFont(carattere);
     setAcceptDrops(true);
 
     avvia_->setObjectName(QStringLiteral("pulsanteAvvia"));
