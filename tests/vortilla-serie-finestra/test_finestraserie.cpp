@@ -196,6 +196,43 @@ private slots:
         QVERIFY(!Campo<QPushButton>(f, "pulsanteFerma")->isEnabled());
     }
 
+    // An empty seed: a new one, shown, which repeats the run.
+    void semeNuovoMostrato()
+    {
+        FinestraSerie f;
+        Opzioni opzioni{Cinquecento, {}, {}, "400", {}};
+        opzioni.Scrivi(f);
+        QVERIFY(Esegui(f));
+        opzioni.seme = Campo<QLabel>(f, "etichettaSeme")->text();
+        QCOMPARE(opzioni.seme, QString::number(f.UltimoRisultato()->seme));
+        QCOMPARE(SenzaPrestazioni(Json(*f.UltimoRisultato())),
+                 SenzaPrestazioni(RigaDiComando(opzioni.Argomenti() << "--formato" << "json").out));
+        QCOMPARE(Campo(f, "campoSeme")->text(), QString());
+    }
+
+    // Closing the window, or destroying it, during a run stops the run.
+    void chiudiDuranteLaSerie_data()
+    {
+        QTest::addColumn<bool>("attendiIstantanea");
+        QTest::newRow("subito") << false;
+        QTest::newRow("dopo un'istantanea") << true;
+    }
+    void chiudiDuranteLaSerie()
+    {
+        QFETCH(bool, attendiIstantanea);
+        auto f = std::make_unique<FinestraSerie>();
+        Opzioni{Cinquecento, {}, {}, "1000000000000", "3"}.Scrivi(*f);
+        f->show();
+        Campo<QPushButton>(*f, "pulsanteAvvia")->click();
+        QVERIFY(f->InCorso());
+        if (attendiIstantanea) {
+            QTRY_VERIFY_WITH_TIMEOUT(f->UltimoRisultato(), 30000);
+            QVERIFY(f->close());
+            QVERIFY(!f->InCorso());
+        }
+        f.reset();
+    }
+
     // A refused file leaves the inputs and the figures on screen.
     void rifiutaFileCattivo_data()
     {
