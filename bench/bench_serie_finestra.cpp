@@ -58,6 +58,8 @@ double EstrazioniAlSecondoRigaDiComando(const RichiestaSerie& richiesta)
 struct Misura {
     double estrazioniAlSecondo = 0;
     qint64 attesaMassimaMs = 0;
+    qint64 quandoMs = 0; // since Avvia
+    qint64 durataMs = 0;
     int istantanee = 0;
 };
 
@@ -78,8 +80,13 @@ Misura Finestra(const QString& file, std::uint64_t estrazioni)
     QElapsedTimer battito;
     QTimer orologio;
     orologio.setTimerType(Qt::PreciseTimer);
+    QElapsedTimer dallInizio;
     QObject::connect(&orologio, &QTimer::timeout, [&] {
-        misura.attesaMassimaMs = std::max(misura.attesaMassimaMs, battito.restart());
+        const qint64 attesa = battito.restart();
+        if (attesa > misura.attesaMassimaMs) {
+            misura.attesaMassimaMs = attesa;
+            misura.quandoMs = dallInizio.elapsed();
+        }
     });
     const vortilla::Risultato* visto = nullptr;
     QTimer conta;
@@ -94,13 +101,33 @@ Misura Finestra(const QString& file, std::uint64_t estrazioni)
         QApplication::processEvents();
     finestra.findChild<QPushButton*>(QStringLiteral("pulsanteAvvia"))->click();
     battito.start();
+    dallInizio.start();
     orologio.start(1);
     conta.start(1);
     while (finestra.InCorso())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     orologio.stop();
+    misura.durataMs = dallInizio.elapsed();
     misura.estrazioniAlSecondo = finestra.UltimoRisultato()->EstrazioniAlSecondo();
     return misura;
+}
+
+// The same 1 ms timer on an idle event loop for `ms`: what the machine
+// alone makes the loop wait, the floor of the figure above.
+qint64 AttesaMassimaARiposo(qint64 ms)
+{
+    qint64 massima = 0;
+    QElapsedTimer battito, durata;
+    QTimer orologio;
+    orologio.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&orologio, &QTimer::timeout,
+                     [&] { massima = std::max(massima, battito.restart()); });
+    battito.start();
+    durata.start();
+    orologio.start(1);
+    while (durata.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return massima;
 }
 
 } // namespace
@@ -129,9 +156,14 @@ int main(int argc, char** argv)
         rapporti.push_back(finestra.estrazioniAlSecondo / rigaDiComando);
         attesaMassima = std::max(attesaMassima, finestra.attesaMassimaMs);
         std::printf("giro %d: riga di comando %.0f, finestra %.0f estrazioni al secondo (%.1f%%); "
-                    "%d istantanee; attesa massima del ciclo degli eventi %lld ms\n",
+                    "%d istantanee; attesa massima del ciclo degli eventi %lld ms, a %lld ms "
+                    "di %lld\n",
                     giro, rigaDiComando, finestra.estrazioniAlSecondo, 100 * rapporti.back(),
-                    finestra.istantanee, static_cast<long long>(finestra.attesaMassimaMs));
+                    finestra.istantanee, static_cast<long long>(finestra.attesaMassimaMs),
+                    static_cast<long long>(finestra.quandoMs),
+                    static_cast<long long>(finestra.durataMs));
+        std::printf("        a riposo per lo stesso tempo, senza serie: attesa massima %lld ms\n",
+                    static_cast<long long>(AttesaMassimaARiposo(finestra.durataMs)));
     }
     std::sort(rapporti.begin(), rapporti.end());
     std::printf("finestra/riga di comando (mediana): %.1f%%; attesa massima: %lld ms\n",
