@@ -95,7 +95,9 @@ void EsecuzioneSerie::Esegui(RichiestaSerie richiesta, unsigned thread)
         finale(&EsecuzioneSerie::Rifiutata,
                QString::fromStdString(
                    vortilla::MessaggioErrore(vortilla::errori::MemoriaEsaurita)));
-    } catch (const std::system_error& e) {
+    } catch (const std::exception& e) {
+        // No thread to start, or a failure that nothing above foresees:
+        // said in words, never an end of the program.
         finale(&EsecuzioneSerie::Rifiutata, QString::fromLocal8Bit(e.what()));
     }
 }

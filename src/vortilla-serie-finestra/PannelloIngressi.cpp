@@ -117,7 +117,6 @@ PannelloIngressi::PannelloIngressi(QWidget* genitore)
                               tr("Quante estrazioni formano una sessione di gioco, per il conto dei soldi."),
                               this);
     sessione_->setText(QString::number(SessionePredefinita));
-    estrazioni_->setText(QString::number(EstrazioniPredefinite));
 
     auto* griglia = new QGridLayout(this);
     griglia->setContentsMargins(0, 0, 0, 0);
@@ -168,7 +167,12 @@ void PannelloIngressi::AggiornaAbilitati()
     const bool conPremi = !premi_->text().isEmpty();
     posta_->setEnabled(conPremi);
     sessione_->setEnabled(conPremi);
-    seme_->setEnabled(archivio_->text().isEmpty());
+    const bool simulate = archivio_->text().isEmpty();
+    seme_->setEnabled(simulate);
+    // Left empty, the draws are the command line's: 10000 simulated ones,
+    // or every draw of the archive.
+    estrazioni_->setPlaceholderText(simulate ? QString::number(EstrazioniPredefinite)
+                                             : tr("tutte quelle dell'archivio"));
 }
 
 std::optional<RichiestaSerie> PannelloIngressi::Richiesta(QString& errore) const

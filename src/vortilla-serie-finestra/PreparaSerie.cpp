@@ -46,7 +46,7 @@ bool LeggiAccessori(const RichiestaSerie& r, SeriePreparata& serie, std::string&
         const std::uint64_t tutte = serie.archivio.size();
         if (r.estrazioni > tutte) {
             errore = Rifiutato(r.archivio, "l'archivio ha " + std::to_string(tutte) +
-                                               " estrazioni, --estrazioni ne chiede " +
+                                               " estrazioni, ne sono chieste " +
                                                std::to_string(*r.estrazioni) + ".");
             return false;
         }

@@ -158,6 +158,7 @@ private slots:
         QTest::newRow("tutte le righe") << Opzioni{seicento, {}, {}, "700", "8", "20", true};
         QTest::newRow("6 estratti, tutte, premi") << Opzioni{Decine, Premi, {}, "500", "42", "6", true, "0,50", "30"};
         QTest::newRow("archivio") << Opzioni{Decine, Premi, Archivio, "100", {}};
+        QTest::newRow("archivio intero") << Opzioni{Decine, {}, Archivio, {}, {}};
     }
     void serieComeLaRigaDiComando()
     {
@@ -168,8 +169,10 @@ private slots:
         QVERIFY(f.UltimoRisultato());
         QCOMPARE(SenzaPrestazioni(Json(*f.UltimoRisultato())),
                  SenzaPrestazioni(RigaDiComando(opzioni.Argomenti() << "--formato" << "json").out));
-        QCOMPARE(Campo<QLabel>(f, "etichettaEstrazioni")->text(),
-                 QStringLiteral("%1 di %1").arg(QLocale(QLocale::Italian).toString(opzioni.estrazioni.toInt())));
+        const auto fatte = QLocale(QLocale::Italian).toString(f.UltimoRisultato()->conteggi.estrazioni);
+        QCOMPARE(Campo<QLabel>(f, "etichettaEstrazioni")->text(), QStringLiteral("%1 di %1").arg(fatte));
+        if (!opzioni.estrazioni.isEmpty())
+            QCOMPARE(f.UltimoRisultato()->conteggi.estrazioni, opzioni.estrazioni.toULongLong());
     }
 
     // Ferma after the first snapshot: the figures are those of the draws done.
