@@ -20,11 +20,13 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -171,6 +173,7 @@ private slots:
                  SenzaPrestazioni(RigaDiComando(opzioni.Argomenti() << "--formato" << "json").out));
         const auto fatte = QLocale(QLocale::Italian).toString(f.UltimoRisultato()->conteggi.estrazioni);
         QCOMPARE(Campo<QLabel>(f, "etichettaEstrazioni")->text(), QStringLiteral("%1 di %1").arg(fatte));
+        QCOMPARE(Campo<QProgressBar>(f, "barraAvanzamento")->value(), 1000);
         if (!opzioni.estrazioni.isEmpty())
             QCOMPARE(f.UltimoRisultato()->conteggi.estrazioni, opzioni.estrazioni.toULongLong());
     }
@@ -183,6 +186,18 @@ private slots:
         Campo<QPushButton>(f, "pulsanteAvvia")->click();
         QVERIFY(!Campo<QPushButton>(f, "pulsanteAvvia")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(f.UltimoRisultato(), 30000);
+        {
+            // The speed and the time left of the snapshot on screen.
+            const vortilla::Risultato& p = *f.UltimoRisultato();
+            const double velocita = p.EstrazioniAlSecondo();
+            QCOMPARE(Campo<QLabel>(f, "etichettaVelocita")->text(),
+                     QLocale(QLocale::Italian).toString(static_cast<qulonglong>(velocita)) +
+                         QStringLiteral(" estrazioni al secondo"));
+            const auto resto = static_cast<long long>(
+                std::ceil(static_cast<double>(p.estrazioniChieste - p.conteggi.estrazioni) / velocita));
+            QCOMPARE(Campo<QLabel>(f, "etichettaTempo")->text(),
+                     QStringLiteral("%1 h %2 min").arg(resto / 3600).arg(resto / 60 % 60, 2, 10, QLatin1Char('0')));
+        }
         Campo<QPushButton>(f, "pulsanteFerma")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!f.InCorso(), 30000);
         const vortilla::Risultato& r = *f.UltimoRisultato();
