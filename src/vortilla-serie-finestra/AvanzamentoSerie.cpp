@@ -67,6 +67,7 @@ AvanzamentoSerie::AvanzamentoSerie(QWidget* genitore)
                                  std::pair{tr("Tempo rimanente:"), tempo_},
                                  std::pair{tr("Seme:"), seme_}}) {
         auto* etichetta = new QLabel(testo, this);
+        etichetta->setObjectName(QStringLiteral("titolo_") + valore->objectName());
         etichetta->setBuddy(valore);
         valore->setAccessibleName(testo.chopped(1));
         griglia->addWidget(etichetta, 1, colonna++);

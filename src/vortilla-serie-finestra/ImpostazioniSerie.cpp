@@ -3,7 +3,6 @@
 
 #include "ImpostazioniSerie.h"
 
-#include <QCoreApplication>
 #include <QStandardPaths>
 
 std::unique_ptr<QSettings> ImpostazioniSerie()

@@ -43,6 +43,7 @@ std::string Byte(const QLineEdit* campo) { return QFile::encodeName(campo->text(
 QLabel* Etichetta(const QString& testo, QWidget* compagno)
 {
     auto* etichetta = new QLabel(testo);
+    etichetta->setObjectName(QStringLiteral("etichetta_") + compagno->objectName());
     etichetta->setBuddy(compagno);
     QString nome = testo;
     compagno->setAccessibleName(nome.remove(QLatin1Char('&')).chopped(1));
