@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -55,9 +56,45 @@ double EstrazioniAlSecondoRigaDiComando(const RichiestaSerie& richiesta)
     return static_cast<double>(stato.conteggi.estrazioni) / secondi;
 }
 
+// An event from outside every millisecond, as input from the display
+// would come: the longest it waits before the window's thread handles it.
+class Sonda {
+public:
+    explicit Sonda(QObject* destinatario)
+        : thread_([this, destinatario] {
+              while (!fine_) {
+                  const auto inviato = std::chrono::steady_clock::now();
+                  QMetaObject::invokeMethod(
+                      destinatario,
+                      [this, inviato] {
+                          const auto attesa = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                                  std::chrono::steady_clock::now() - inviato)
+                                                  .count();
+                          massima_ = std::max<long long>(massima_, attesa);
+                      },
+                      Qt::QueuedConnection);
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+              }
+          })
+    {
+    }
+    ~Sonda()
+    {
+        fine_ = true;
+        thread_.join();
+    }
+    long long Massima() const { return massima_; }
+
+private:
+    std::atomic<bool> fine_{false};
+    long long massima_ = 0; // written on the window's thread only
+    std::thread thread_;
+};
+
 struct Misura {
     double estrazioniAlSecondo = 0;
     qint64 attesaMassimaMs = 0;
+    long long latenzaMassimaMs = 0; // of an event from another thread
     qint64 quandoMs = 0; // since Avvia
     qint64 durataMs = 0;
     int istantanee = 0;
@@ -104,8 +141,20 @@ Misura Finestra(const QString& file, std::uint64_t estrazioni)
     dallInizio.start();
     orologio.start(1);
     conta.start(1);
-    while (finestra.InCorso())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // The program's own loop, as exec() runs it, until the run ends.
+    QEventLoop ciclo;
+    QTimer fine;
+    QObject::connect(&fine, &QTimer::timeout, [&] {
+        if (!finestra.InCorso())
+            ciclo.quit();
+    });
+    fine.start(5);
+    {
+        Sonda sonda(&finestra);
+        ciclo.exec();
+        misura.latenzaMassimaMs = sonda.Massima();
+        QApplication::removePostedEvents(&finestra, QEvent::MetaCall);
+    }
     orologio.stop();
     misura.durataMs = dallInizio.elapsed();
     misura.estrazioniAlSecondo = finestra.UltimoRisultato()->EstrazioniAlSecondo();
@@ -125,8 +174,9 @@ qint64 AttesaMassimaARiposo(qint64 ms)
     battito.start();
     durata.start();
     orologio.start(1);
-    while (durata.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QEventLoop ciclo;
+    QTimer::singleShot(ms, &ciclo, &QEventLoop::quit);
+    ciclo.exec();
     return massima;
 }
 
@@ -162,6 +212,8 @@ int main(int argc, char** argv)
                     finestra.istantanee, static_cast<long long>(finestra.attesaMassimaMs),
                     static_cast<long long>(finestra.quandoMs),
                     static_cast<long long>(finestra.durataMs));
+        std::printf("        attesa massima di un evento da un altro thread: %lld ms\n",
+                    finestra.latenzaMassimaMs);
         std::printf("        a riposo per lo stesso tempo, senza serie: attesa massima %lld ms\n",
                     static_cast<long long>(AttesaMassimaARiposo(finestra.durataMs)));
     }
