@@ -3,7 +3,7 @@
 
 #include "ui/Applicazione.h"
 
-#include "platform/ImmaginiRisorse.h"
+#include "platform/IconaProgramma.h"
 #include "platform/Programma.h"
 
 #include <QApplication>
@@ -14,18 +14,6 @@
 
 namespace vortilla {
 namespace {
-// The icon's sizes as stored, straight alpha: the form the window system
-// takes them in, so that none is premultiplied on reading and converted back
-// each time a window is created.
-QIcon IconaProgramma()
-{
-    QIcon icona;
-    for (int lato : {16, 32, 48, 64, 128, 256})
-        icona.addPixmap(QPixmap::fromImage(
-            ImmagineRisorsa(QStringLiteral(":/icona-%1.png").arg(lato)), Qt::NoFormatConversion));
-    return icona;
-}
-
 // Gives the program its icon once the main window's first frame is on
 // screen: the icon's pictures then travel to the window system while the
 // user already sees the window, instead of holding up its first frame.
