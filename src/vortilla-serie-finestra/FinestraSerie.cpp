@@ -140,7 +140,7 @@ void FinestraSerie::Concludi()
 void FinestraSerie::Mostra(const RisultatoCondiviso& r, bool finale)
 {
     ultimo_ = r;
-    risultati_->Mostra(*r);
+    risultati_->Mostra(*r, !finale);
     avanzamento_->Mostra(*r, finale);
 }
 
