@@ -75,8 +75,8 @@ std::optional<std::uint64_t> Intero(const QLineEdit* campo, std::uint64_t minimo
 } // namespace
 
 PannelloIngressi::PannelloIngressi(QWidget* genitore)
-    : QWidget(genitore), sfogliaFile_(new QPushButton(tr("Sfogl&ia..."), this)),
-      sfogliaPremi_(new QPushButton(tr("Sfog&lia..."), this)),
+    : QWidget(genitore), sfogliaFile_(new QPushButton(tr("Sfog&lia..."), this)),
+      sfogliaPremi_(new QPushButton(tr("Sfoglia..."), this)),
       sfogliaArchivio_(new QPushButton(tr("Sfoglia..."), this)), estratti_(new QComboBox(this)),
       tutte_(new QCheckBox(tr("&Tutte le righe"), this))
 {
@@ -129,10 +129,10 @@ PannelloIngressi::PannelloIngressi(QWidget* genitore)
     };
     rigaFile(tr("File delle &combinazioni:"), file_, sfogliaFile_);
     rigaFile(tr("Tabella dei &premi:"), premi_, sfogliaPremi_);
-    rigaFile(tr("Arc&hivio delle estrazioni reali:"), archivio_, sfogliaArchivio_);
+    rigaFile(tr("Archi&vio delle estrazioni reali:"), archivio_, sfogliaArchivio_);
     griglia->addWidget(Etichetta(tr("Numeri &estratti:"), estratti_), riga, 0);
     griglia->addWidget(estratti_, riga, 1);
-    griglia->addWidget(Etichetta(tr("&Numero di estrazioni:"), estrazioni_), riga, 2);
+    griglia->addWidget(Etichetta(tr("Numero &di estrazioni:"), estrazioni_), riga, 2);
     griglia->addWidget(estrazioni_, riga, 3);
     griglia->addWidget(Etichetta(tr("Se&me:"), seme_), riga, 4);
     griglia->addWidget(seme_, riga++, 5);

@@ -54,7 +54,7 @@ SchedaPunti::SchedaPunti(QWidget* genitore) : Scheda(QStringLiteral("Punti"), ge
     asseY_ = new QLogValueAxis;
     asseY_->setBase(10);
     asseY_->setLabelFormat(QStringLiteral("%.0e"));
-    asseY_->setTitleText(QStringLiteral("combinazioni × estrazioni (scala logaritmica)"));
+    asseY_->setTitleText(QStringLiteral("casi, scala logaritmica"));
     grafico->addAxis(asseX, Qt::AlignBottom);
     grafico->addAxis(asseY_, Qt::AlignLeft);
     for (QXYSeries* serie : {attesi_, osservati_}) {

@@ -24,9 +24,9 @@ VistaRisultati::VistaRisultati(QWidget* genitore) : QTabWidget(genitore)
     aggiungi(
         new SchedaPunti(this), QStringLiteral("P&unti"),
         QStringLiteral("I punti di tutte le combinazioni, osservati contro gli attesi esatti."));
-    aggiungi(new SchedaMigliori(this), QStringLiteral("&Miglior punteggio"),
+    aggiungi(new SchedaMigliori(this), QStringLiteral("Miglior pu&nteggio"),
              QStringLiteral("Il punteggio della combinazione migliore in ogni estrazione."));
-    aggiungi(new SchedaGaranzia(this), QStringLiteral("&Garanzia"),
+    aggiungi(new SchedaGaranzia(this), QStringLiteral("Garan&zia"),
              QStringLiteral("Il punteggio che il sistema garantisce per ogni quantità di suoi "
                             "numeri indovinati."));
     aggiungi(new SchedaPremi(this), QStringLiteral("Prem&i"),

@@ -12,17 +12,20 @@
 #include "serie/Formati.h"
 
 #include <QChartView>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -386,6 +389,35 @@ private slots:
         QVERIFY(evento.isAccepted());
         for (const char* nome : {"campoFile", "campoPremi", "campoArchivio"})
             QCOMPARE(Campo(f, nome)->text(), QString::fromLatin1(nome) == campo ? Premi : QString());
+    }
+
+    // Alt and a letter reaches one control only: no two labels, buttons,
+    // tabs or menus of the window share a mnemonic.
+    void mnemoniciUnici()
+    {
+        FinestraSerie f;
+        QStringList testi;
+        for (const auto* pulsante : f.findChildren<QAbstractButton*>())
+            testi << pulsante->text();
+        for (const auto* etichetta : f.findChildren<QLabel*>())
+            if (etichetta->buddy())
+                testi << etichetta->text();
+        for (const auto* schede : f.findChildren<QTabWidget*>())
+            for (int i = 0; i < schede->count(); ++i)
+                testi << schede->tabText(i);
+        for (const auto* azione : f.menuBar()->actions())
+            testi << azione->text();
+        QMap<QChar, QString> visti;
+        for (const QString& testo : testi) {
+            const qsizetype e = testo.indexOf(QLatin1Char('&'));
+            if (e < 0 || e + 1 >= testo.size())
+                continue;
+            const QChar lettera = testo.at(e + 1).toLower();
+            QVERIFY2(!visti.contains(lettera),
+                     qPrintable(visti.value(lettera) + " / " + testo));
+            visti.insert(lettera, testo);
+        }
+        QVERIFY(visti.size() >= 15);
     }
 
 private:
