@@ -4,22 +4,59 @@
 #include "serie/Campi.h"
 #include "serie/Formati.h"
 
-#include <initializer_list>
+#include <concepts>
 #include <optional>
+#include <span>
 
 namespace vortilla {
 namespace {
 
-// A row of fields that need no quoting: names and numbers.
-std::string Riga(std::initializer_list<std::string_view> campi)
+// The fields of a table's row, each after a comma: counts as integers,
+// figures as the other formats write them, an absent figure empty, names
+// as they are, the user's own text quoted when it must be.
+struct Citato {
+    std::string_view testo;
+};
+
+template <std::integral Numero>
+void Campo(std::string& t, Numero n)
 {
-    std::string t;
-    for (const std::string_view campo : campi) {
-        if (!t.empty())
-            t += ',';
-        t += campo;
-    }
-    return t + '\n';
+    t += ',';
+    campi::Intero(t, static_cast<std::uint64_t>(n));
+}
+void Campo(std::string& t, double x)
+{
+    t += ',';
+    campi::Reale(t, x);
+}
+void Campo(std::string& t, const std::optional<double>& x)
+{
+    t += ',';
+    if (x)
+        campi::Reale(t, *x);
+}
+void Campo(std::string& t, std::string_view nome)
+{
+    t += ',';
+    t += nome;
+}
+void Campo(std::string& t, Citato testo)
+{
+    t += ',';
+    campi::CampoCsv(t, testo.testo);
+}
+void Campo(std::string& t, std::span<const std::uint64_t> conteggi)
+{
+    for (const std::uint64_t n : conteggi)
+        Campo(t, n);
+}
+
+template <typename... Valori>
+void RigaTabella(std::string& t, std::string_view tabella, const Valori&... valori)
+{
+    t += tabella;
+    (Campo(t, valori), ...);
+    t += '\n';
 }
 
 class Coppie {
@@ -28,24 +65,16 @@ public:
 
     void Testo(std::string_view tabella, std::string_view chiave, std::string_view valore)
     {
-        std::string t = Riga({tabella, chiave});
-        t.back() = ',';
-        campi::CampoCsv(t, valore);
-        d_.Scrivi(t + '\n');
+        Scrivi(tabella, chiave, Citato{valore});
     }
     void Intero(std::string_view tabella, std::string_view chiave, std::uint64_t n)
     {
-        std::string valore;
-        campi::Intero(valore, n);
-        Testo(tabella, chiave, valore);
+        Scrivi(tabella, chiave, n);
     }
     // Nothing is an empty value.
     void Reale(std::string_view tabella, std::string_view chiave, std::optional<double> x)
     {
-        std::string valore;
-        if (x)
-            campi::Reale(valore, *x);
-        Testo(tabella, chiave, valore);
+        Scrivi(tabella, chiave, x);
     }
     void Intervallo(std::string_view tabella, std::string_view chiave,
                     const std::optional<std::array<double, 2>>& x)
@@ -55,6 +84,14 @@ public:
     }
 
 private:
+    template <typename Valore>
+    void Scrivi(std::string_view tabella, std::string_view chiave, const Valore& valore)
+    {
+        std::string t;
+        RigaTabella(t, tabella, chiave, valore);
+        d_.Scrivi(t);
+    }
+
     Destinazione& d_;
 };
 
@@ -127,126 +164,61 @@ void Serie(const Risultato& r, Destinazione& d)
         Archivio(*r.archivio, c);
 }
 
-void Opzionale(std::string& t, const std::optional<double>& x)
+// A table's heading: its columns, then one per points value, `prefisso`0..10.
+std::string Intestazione(std::string_view colonne, std::string_view prefisso = {})
 {
-    t += ',';
-    if (x)
-        campi::Reale(t, *x);
+    std::string t = "\ntabella,";
+    t += colonne;
+    if (!prefisso.empty())
+        for (std::size_t p = 0; p < ValoriPunti; ++p)
+            t += "," + std::string(prefisso) + std::to_string(p);
+    return t + '\n';
 }
 
 void TabellaGaranzia(const Garanzia& g, std::string& t)
 {
-    t += "\ntabella,indovinati,minimo";
-    for (std::size_t p = 0; p < ValoriPunti; ++p)
-        t += ",casi_" + std::to_string(p);
-    t += '\n';
-    for (const LivelloGaranzia& livello : g.livelli) {
-        t += "garanzia,";
-        campi::Intero(t, static_cast<std::uint64_t>(livello.indovinati));
-        t += ',';
-        campi::Intero(t, static_cast<std::uint64_t>(livello.minimo));
-        for (const std::uint64_t n : livello.distribuzione) {
-            t += ',';
-            campi::Intero(t, n);
-        }
-        t += '\n';
-    }
+    t += Intestazione("indovinati,minimo", "casi_");
+    for (const LivelloGaranzia& livello : g.livelli)
+        RigaTabella(t, "garanzia", livello.indovinati, livello.minimo,
+                    std::span<const std::uint64_t>(livello.distribuzione));
 }
 
 void TabellaResa(const ResaAttesa& attesa, std::string& t)
 {
-    t += "\ntabella,numeri,combinazioni,costo,vincita_attesa,resa_attesa\n";
-    for (const ResaPerLunghezza& l : attesa.perLunghezza) {
-        t += "resa,";
-        campi::Intero(t, static_cast<std::uint64_t>(l.numeri));
-        t += ',';
-        campi::Intero(t, l.righe);
-        for (const double x : {l.costo, l.vincitaAttesa, l.resa}) {
-            t += ',';
-            campi::Reale(t, x);
-        }
-        t += '\n';
-    }
+    t += Intestazione("numeri,combinazioni,costo,vincita_attesa,resa_attesa");
+    for (const ResaPerLunghezza& l : attesa.perLunghezza)
+        RigaTabella(t, "resa", l.numeri, l.righe, l.costo, l.vincitaAttesa, l.resa);
 }
 
 void TabelleArchivio(const FigureArchivio& archivio, std::string& t)
 {
-    t += "\ntabella,numero,uscite,attese,ritardo,p_ritardo,ritardo_massimo,p_ritardo_massimo\n";
-    for (const NumeroArchivio& n : archivio.analisi.numeri) {
-        t += "numeri,";
-        campi::Intero(t, static_cast<std::uint64_t>(n.numero));
-        t += ',';
-        campi::Intero(t, n.uscite);
-        t += ',';
-        campi::Reale(t, n.attese);
-        t += ',';
-        campi::Intero(t, n.ritardo);
-        t += ',';
-        campi::Reale(t, n.pRitardo);
-        t += ',';
-        campi::Intero(t, n.ritardoMassimo);
-        t += ',';
-        campi::Reale(t, n.pRitardoMassimo);
-        t += '\n';
-    }
+    t += Intestazione("numero,uscite,attese,ritardo,p_ritardo,ritardo_massimo,p_ritardo_massimo");
+    for (const NumeroArchivio& n : archivio.analisi.numeri)
+        RigaTabella(t, "numeri", n.numero, n.uscite, n.attese, n.ritardo, n.pRitardo,
+                    n.ritardoMassimo, n.pRitardoMassimo);
     if (!archivio.conElenco)
         return;
-    t += "\ntabella,punti,totale,numero,etichetta\n";
+    t += Intestazione("punti,totale,numero,etichetta");
     for (const MiglioriPunti& m : archivio.migliori)
-        for (const EstrazioneElencata& e : m.estrazioni) {
-            t += "migliori_archivio,";
-            campi::Intero(t, static_cast<std::uint64_t>(m.punti));
-            t += ',';
-            campi::Intero(t, m.totale);
-            t += ',';
-            campi::Intero(t, e.numero);
-            t += ',';
-            campi::CampoCsv(t, e.etichetta);
-            t += '\n';
-        }
+        for (const EstrazioneElencata& e : m.estrazioni)
+            RigaTabella(t, "migliori_archivio", m.punti, m.totale, e.numero, Citato{e.etichetta});
 }
 
 void Tabelle(const Risultato& r, Destinazione& d)
 {
-    std::string t = "\ntabella,punti,osservati,attesi,errore_standard,z,metodo,pochi_casi\n";
-    for (const RigaPunti& riga : r.statistiche.punti) {
-        t += "punti,";
-        campi::Intero(t, static_cast<std::uint64_t>(riga.punti));
-        t += ',';
-        campi::Intero(t, riga.osservati);
-        t += ',';
-        campi::Reale(t, riga.attesi);
-        t += ',';
-        campi::Reale(t, riga.erroreStandard);
-        t += ',';
-        campi::Reale(t, riga.z);
-        t += ',';
-        t += NomeMetodo(riga.metodo);
-        t += riga.pochiCasi ? ",true\n" : ",false\n";
-    }
-    t += "\ntabella,punti,estrazioni\n";
-    for (std::size_t p = 0; p < ValoriPunti; ++p) {
-        t += "migliore,";
-        campi::Intero(t, p);
-        t += ',';
-        campi::Intero(t, r.conteggi.migliore[p]);
-        t += '\n';
-    }
-    t += "\ntabella,punti,estrazioni,percentuale,intervallo95_basso,intervallo95_alto,"
-         "indipendenti,esatto\n";
-    for (const RigaAlmeno& a : r.statistiche.almeno) {
-        t += "almeno,";
-        campi::Intero(t, static_cast<std::uint64_t>(a.punti));
-        t += ',';
-        campi::Intero(t, a.estrazioni);
-        for (const double x : {a.percentuale, a.basso, a.alto}) {
-            t += ',';
-            campi::Reale(t, x);
-        }
-        Opzionale(t, a.indipendenti);
-        Opzionale(t, a.esatto);
-        t += '\n';
-    }
+    std::string t = Intestazione("punti,osservati,attesi,errore_standard,z,metodo,pochi_casi");
+    for (const RigaPunti& riga : r.statistiche.punti)
+        RigaTabella(t, "punti", riga.punti, riga.osservati, riga.attesi, riga.erroreStandard,
+                    riga.z, NomeMetodo(riga.metodo),
+                    std::string_view(riga.pochiCasi ? "true" : "false"));
+    t += Intestazione("punti,estrazioni");
+    for (std::size_t p = 0; p < ValoriPunti; ++p)
+        RigaTabella(t, "migliore", p, r.conteggi.migliore[p]);
+    t += Intestazione("punti,estrazioni,percentuale,intervallo95_basso,intervallo95_alto,"
+                      "indipendenti,esatto");
+    for (const RigaAlmeno& a : r.statistiche.almeno)
+        RigaTabella(t, "almeno", a.punti, a.estrazioni, a.percentuale, a.basso, a.alto,
+                    a.indipendenti, a.esatto);
     if (r.garanzia)
         TabellaGaranzia(*r.garanzia, t);
     if (r.premi)
@@ -258,20 +230,12 @@ void Tabelle(const Risultato& r, Destinazione& d)
 
 void Dettaglio(const Risultato& r, Destinazione& d)
 {
-    std::string t = "\ntabella,riga,combinazione";
-    for (std::size_t p = 0; p < ValoriPunti; ++p)
-        t += ",punti_" + std::to_string(p);
-    d.Scrivi(t + '\n');
+    d.Scrivi(Intestazione("riga,combinazione", "punti_"));
+    std::string t;
     for (std::size_t i = 0; i < r.conteggi.perRiga.size(); ++i) {
-        t = "dettaglio,";
-        campi::Intero(t, i + 1);
-        t += ',';
-        campi::CampoCsv(t, (*r.righe)[i]);
-        for (const std::uint64_t n : r.conteggi.perRiga[i]) {
-            t += ',';
-            campi::Intero(t, n);
-        }
-        t += '\n';
+        t.clear();
+        RigaTabella(t, "dettaglio", i + 1, Citato{(*r.righe)[i]},
+                    std::span<const std::uint64_t>(r.conteggi.perRiga[i]));
         d.Scrivi(t);
     }
 }
