@@ -9,7 +9,7 @@
 // Prints figures; asserts nothing.
 
 #include "FinestraSerie.h"
-#include "PreparaSerie.h"
+#include "serie/PreparaSerie.h"
 
 #include "serie/EseguiSerie.h"
 
@@ -37,12 +37,12 @@ unsigned Thread() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 // The command line's path: read, exact figures, the draws; timed as it
 // times them.
-double EstrazioniAlSecondoRigaDiComando(const RichiestaSerie& richiesta)
+double EstrazioniAlSecondoRigaDiComando(const vortilla::RichiestaSerie& richiesta)
 {
-    std::string errore;
-    const auto serie = PreparaSerie(richiesta, errore);
+    vortilla::RifiutoSerie errore;
+    const auto serie = vortilla::PreparaSerie(richiesta, errore);
     if (!serie) {
-        std::fprintf(stderr, "%s\n", errore.c_str());
+        std::fprintf(stderr, "%s\n", errore.testo.c_str());
         std::exit(1);
     }
     const auto esatte = vortilla::CalcolaFigureEsatte(serie->dati);
@@ -197,7 +197,7 @@ int main(int argc, char** argv)
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("examples/Esempio_500_combinazioni.txt");
     const std::uint64_t estrazioni = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 10'000'000;
 
-    RichiestaSerie richiesta;
+    vortilla::RichiestaSerie richiesta;
     richiesta.file = file.toStdString();
     richiesta.estrazioni = estrazioni;
     richiesta.seme = Seme;

@@ -9,6 +9,21 @@
 
 #include <chrono>
 
+namespace {
+
+// A refusal in the command line's words, after its "vortilla-serie: ";
+// only the draws asked are named the window's way, not as an option.
+QString Parole(const vortilla::RifiutoSerie& rifiuto)
+{
+    if (rifiuto.motivo != vortilla::RifiutoSerie::Motivo::ArchivioCorto)
+        return QString::fromStdString(rifiuto.testo);
+    return QString::fromStdString(
+        rifiuto.testo + ": l'archivio ha " + std::to_string(rifiuto.disponibili)
+        + " estrazioni, ne sono chieste " + std::to_string(rifiuto.chieste) + ".");
+}
+
+} // namespace
+
 EsecuzioneSerie::EsecuzioneSerie(QObject* genitore) : QObject(genitore)
 {
     qRegisterMetaType<RisultatoCondiviso>();
@@ -20,7 +35,7 @@ EsecuzioneSerie::~EsecuzioneSerie()
     Attendi();
 }
 
-void EsecuzioneSerie::Avvia(const RichiestaSerie& richiesta, unsigned thread)
+void EsecuzioneSerie::Avvia(const vortilla::RichiestaSerie& richiesta, unsigned thread)
 {
     Attendi();
     ferma_ = false;
@@ -38,7 +53,7 @@ void EsecuzioneSerie::Attendi()
     inCorso_ = false;
 }
 
-void EsecuzioneSerie::Esegui(RichiestaSerie richiesta, unsigned thread)
+void EsecuzioneSerie::Esegui(vortilla::RichiestaSerie richiesta, unsigned thread)
 {
     // Each signal crosses to the window's thread as a queued call; the
     // window clears inConsegna_ once it has shown a snapshot.
@@ -61,10 +76,10 @@ void EsecuzioneSerie::Esegui(RichiestaSerie richiesta, unsigned thread)
             Qt::QueuedConnection);
     };
     try {
-        std::string errore;
-        const auto serie = PreparaSerie(richiesta, errore);
+        vortilla::RifiutoSerie rifiuto;
+        const auto serie = vortilla::PreparaSerie(richiesta, rifiuto);
         if (!serie) {
-            finale(&EsecuzioneSerie::Rifiutata, QString::fromStdString(errore));
+            finale(&EsecuzioneSerie::Rifiutata, Parole(rifiuto));
             return;
         }
         const vortilla::DatiSerie& dati = serie->dati;
@@ -76,25 +91,24 @@ void EsecuzioneSerie::Esegui(RichiestaSerie richiesta, unsigned thread)
         const auto secondi = [&] {
             return std::chrono::duration<double>(Orologio::now() - inizio).count();
         };
-        vortilla::StatoSerie stato = vortilla::EseguiSerie(
-            serie->sistema, vortilla::ParametriDi(dati, thread), ferma_,
-            [&](const vortilla::StatoSerie& s) {
-                if (inConsegna_.exchange(true))
-                    return;
-                auto r = std::make_shared<vortilla::Risultato>(
-                    vortilla::ComponiRisultato(dati, esatte, s));
-                r->secondi = secondi();
-                consegnato(std::move(r));
-            });
+        vortilla::StatoSerie stato =
+            vortilla::EseguiSerie(serie->sistema, vortilla::ParametriDi(dati, thread), ferma_,
+                                  [&](const vortilla::StatoSerie& s) {
+                                      if (inConsegna_.exchange(true))
+                                          return;
+                                      auto r = std::make_shared<vortilla::Risultato>(
+                                          vortilla::ComponiRisultato(dati, esatte, s));
+                                      r->secondi = secondi();
+                                      consegnato(std::move(r));
+                                  });
         const double tempo = secondi();
         auto r = std::make_shared<vortilla::Risultato>(
             vortilla::ComponiRisultato(dati, esatte, std::move(stato)));
         r->secondi = tempo;
         finale(&EsecuzioneSerie::Finita, RisultatoCondiviso(std::move(r)));
     } catch (const std::bad_alloc&) {
-        finale(&EsecuzioneSerie::Rifiutata,
-               QString::fromStdString(
-                   vortilla::MessaggioErrore(vortilla::errori::MemoriaEsaurita)));
+        finale(&EsecuzioneSerie::Rifiutata, QString::fromStdString(vortilla::MessaggioErrore(
+                                                vortilla::errori::MemoriaEsaurita)));
     } catch (const std::exception& e) {
         // No thread to start, or a failure that nothing above foresees:
         // said in words, never an end of the program.

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "PreparaSerie.h"
+#include "serie/PreparaSerie.h"
 
 #include "serie/Risultato.h"
 
@@ -27,7 +27,7 @@ public:
     explicit EsecuzioneSerie(QObject* genitore = nullptr);
     ~EsecuzioneSerie() override; // stops the run and waits for it
 
-    void Avvia(const RichiestaSerie& richiesta, unsigned thread);
+    void Avvia(const vortilla::RichiestaSerie& richiesta, unsigned thread);
     // Asks the run to stop: it ends with the draws completed so far.
     void Ferma();
     // Waits for the worker once it is stopped or done.
@@ -42,7 +42,7 @@ signals:
     void Rifiutata(QString messaggio);
 
 private:
-    void Esegui(RichiestaSerie richiesta, unsigned thread);
+    void Esegui(vortilla::RichiestaSerie richiesta, unsigned thread);
 
     std::thread lavoratore_;
     std::atomic<bool> ferma_{false};

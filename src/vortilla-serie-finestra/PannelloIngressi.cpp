@@ -117,7 +117,7 @@ PannelloIngressi::PannelloIngressi(QWidget* genitore)
     sessione_ = CampoNumerico(QStringLiteral("campoSessione"),
                               tr("Quante estrazioni formano una sessione di gioco, per il conto dei soldi."),
                               this);
-    sessione_->setText(QString::number(SessionePredefinita));
+    sessione_->setText(QString::number(vortilla::SessionePredefinita));
 
     auto* griglia = new QGridLayout(this);
     griglia->setContentsMargins(0, 0, 0, 0);
@@ -172,13 +172,13 @@ void PannelloIngressi::AggiornaAbilitati()
     seme_->setEnabled(simulate);
     // Left empty, the draws are the command line's: 10000 simulated ones,
     // or every draw of the archive.
-    estrazioni_->setPlaceholderText(simulate ? QString::number(EstrazioniPredefinite)
+    estrazioni_->setPlaceholderText(simulate ? QString::number(vortilla::EstrazioniPredefinite)
                                              : tr("tutte quelle dell'archivio"));
 }
 
-std::optional<RichiestaSerie> PannelloIngressi::Richiesta(QString& errore) const
+std::optional<vortilla::RichiestaSerie> PannelloIngressi::Richiesta(QString& errore) const
 {
-    RichiestaSerie r;
+    vortilla::RichiestaSerie r;
     r.file = Byte(file_);
     r.premi = Byte(premi_);
     r.archivio = Byte(archivio_);
@@ -189,9 +189,9 @@ std::optional<RichiestaSerie> PannelloIngressi::Richiesta(QString& errore) const
         return std::nullopt;
     }
     bool valido = true;
-    r.estrazioni = Intero(estrazioni_, 1, EstrazioniMassime, valido);
+    r.estrazioni = Intero(estrazioni_, 1, vortilla::EstrazioniMassime, valido);
     if (!valido) {
-        errore = tr("Il numero di estrazioni è un intero da 1 a %1.").arg(EstrazioniMassime);
+        errore = tr("Il numero di estrazioni è un intero da 1 a %1.").arg(vortilla::EstrazioniMassime);
         return std::nullopt;
     }
     r.seme = Intero(seme_, 0, UINT64_MAX, valido);
@@ -209,9 +209,9 @@ std::optional<RichiestaSerie> PannelloIngressi::Richiesta(QString& errore) const
         return std::nullopt;
     }
     r.posta = *posta.valore;
-    r.sessione = Intero(sessione_, 1, EstrazioniMassime, valido).value_or(SessionePredefinita);
+    r.sessione = Intero(sessione_, 1, vortilla::EstrazioniMassime, valido).value_or(vortilla::SessionePredefinita);
     if (!valido) {
-        errore = tr("Le estrazioni per sessione sono un intero da 1 a %1.").arg(EstrazioniMassime);
+        errore = tr("Le estrazioni per sessione sono un intero da 1 a %1.").arg(vortilla::EstrazioniMassime);
         return std::nullopt;
     }
     return r;

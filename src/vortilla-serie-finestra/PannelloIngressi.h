@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "PreparaSerie.h"
+#include "serie/PreparaSerie.h"
 
 #include <QString>
 #include <QWidget>
@@ -25,7 +25,7 @@ public:
     explicit PannelloIngressi(QWidget* genitore = nullptr);
 
     // The request the fields make, or nothing with the reason in `errore`.
-    std::optional<RichiestaSerie> Richiesta(QString& errore) const;
+    std::optional<vortilla::RichiestaSerie> Richiesta(QString& errore) const;
 
     void ImpostaFile(const QString& percorso);
     // A file dropped on `sotto`: the prize table or the archive when it is

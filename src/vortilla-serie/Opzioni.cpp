@@ -9,6 +9,7 @@
 
 #include "serie/DescriviErrore.h"
 #include "serie/Destinazione.h"
+#include "serie/PreparaSerie.h"
 
 #include <algorithm>
 #include <array>
@@ -218,7 +219,7 @@ bool Applica(Opzioni& o, std::string_view nome, const std::string& v)
         }
         o.estratti = v == "6" ? 6 : 20;
     } else if (nome == "estrazioni") {
-        const auto n = Numero(v, 1, EstrazioniMassime);
+        const auto n = Numero(v, 1, vortilla::EstrazioniMassime);
         if (!n) {
             Rifiuta("--estrazioni vuole un intero da 1 a 1000000000000, non \"" + v + "\".");
             return false;
@@ -268,7 +269,7 @@ bool Applica(Opzioni& o, std::string_view nome, const std::string& v)
         }
         o.posta = posta.valore;
     } else if (nome == "sessione") {
-        o.sessione = Numero(v, 1, EstrazioniMassime);
+        o.sessione = Numero(v, 1, vortilla::EstrazioniMassime);
         if (!o.sessione) {
             Rifiuta("--sessione vuole un intero da 1 a 1000000000000, non \"" + v + "\".");
             return false;

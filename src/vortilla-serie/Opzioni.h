@@ -30,11 +30,7 @@ struct Opzioni {
     std::string archivio;                     // past draws; empty: simulated ones
 };
 
-inline constexpr std::uint64_t EstrazioniPredefinite = 10'000;
-inline constexpr std::uint64_t SessionePredefinita = 100;
-
-// The most draws one run takes, and the most threads.
-inline constexpr std::uint64_t EstrazioniMassime = 1'000'000'000'000;
+// The most threads; the draws' limits are the series library's.
 inline constexpr unsigned ThreadMassimi = 1024;
 
 // Reads the arguments that follow the program's name. Prints help or

@@ -10,33 +10,22 @@
 #include "Segnali.h"
 #include "Uscite.h"
 
-#include "engine/StatoSimulazione.h"
 #include "errors/ErroreNumerato.h"
 #include "errors/MessaggioErrore.h"
-#include "serie/Archivio.h"
 #include "serie/DescriviErrore.h"
 #include "serie/EseguiSerie.h"
 #include "serie/Figure.h"
-#include "serie/FileCombinazioni.h"
 #include "serie/FileCompleto.h"
 #include "serie/Formati.h"
-#include "serie/TabellaPremi.h"
+#include "serie/PreparaSerie.h"
 
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <limits>
-#include <random>
 
 #include <unistd.h>
 
 namespace {
-
-std::uint64_t SemeNuovo()
-{
-    std::random_device entropia;
-    return (std::uint64_t{entropia()} << 32) ^ entropia();
-}
 
 void Scrivi(const vortilla::Risultato& r, Opzioni::Formato formato, vortilla::Destinazione& d)
 {
@@ -67,53 +56,37 @@ bool ScriviGrafico(const vortilla::Risultato& r, const std::string& nome,
     return false;
 }
 
-int Rifiuta(const std::string& file, const vortilla::Rifiuto& rifiuto)
+// A refused run: a file at fault ends with its own status, a count of
+// draws that cannot be run with the command line's.
+int Rifiuta(const vortilla::RifiutoSerie& rifiuto)
 {
-    std::fprintf(stderr, "vortilla-serie: %s: %s\n", file.c_str(),
-                 vortilla::TestoRifiuto(rifiuto).c_str());
-    return FileRifiutato;
+    using Motivo = vortilla::RifiutoSerie::Motivo;
+    if (rifiuto.motivo == Motivo::ArchivioCorto) {
+        std::fprintf(stderr,
+                     "vortilla-serie: %s: l'archivio ha %llu estrazioni, --estrazioni ne "
+                     "chiede %llu.\n",
+                     rifiuto.testo.c_str(), static_cast<unsigned long long>(rifiuto.disponibili),
+                     static_cast<unsigned long long>(rifiuto.chieste));
+        return RigaDiComando;
+    }
+    std::fprintf(stderr, "vortilla-serie: %s\n", rifiuto.testo.c_str());
+    return rifiuto.motivo == Motivo::File ? FileRifiutato : RigaDiComando;
 }
 
-// A prize table or an archive refused: the reason names the line at fault.
-int Rifiuta(const std::string& file, const std::string& motivo)
+vortilla::RichiestaSerie RichiestaDi(const Opzioni& o)
 {
-    std::fprintf(stderr, "vortilla-serie: %s: %s\n", file.c_str(), motivo.c_str());
-    return FileRifiutato;
-}
-
-// What the run reads besides the combinations. Each is refused with its
-// own line number.
-struct Letti {
-    std::optional<vortilla::TabellaPremi> premi;
-    std::vector<vortilla::EstrazioneArchivio> archivio;
-    std::span<const vortilla::EstrazioneArchivio> usate; // the latest --estrazioni of them
-};
-
-int Leggi(const Opzioni& o, Letti& letti)
-{
-    if (!o.premi.empty()) {
-        auto tabella = vortilla::LeggiFilePremi(o.premi);
-        if (!tabella.valore)
-            return Rifiuta(o.premi, tabella.errore);
-        letti.premi = std::move(tabella.valore);
-    }
-    if (!o.archivio.empty()) {
-        auto estrazioni = vortilla::LeggiFileArchivio(o.archivio, o.estratti);
-        if (!estrazioni.valore)
-            return Rifiuta(o.archivio, estrazioni.errore);
-        letti.archivio = std::move(*estrazioni.valore);
-        const std::uint64_t tutte = letti.archivio.size();
-        if (o.estrazioni > tutte) {
-            std::fprintf(stderr,
-                         "vortilla-serie: %s: l'archivio ha %llu estrazioni, --estrazioni ne "
-                         "chiede %llu.\n",
-                         o.archivio.c_str(), static_cast<unsigned long long>(tutte),
-                         static_cast<unsigned long long>(*o.estrazioni));
-            return RigaDiComando;
-        }
-        letti.usate = std::span(letti.archivio).last(o.estrazioni.value_or(tutte));
-    }
-    return Completata;
+    vortilla::RichiestaSerie r;
+    r.file = o.file;
+    r.premi = o.premi;
+    r.archivio = o.archivio;
+    r.estratti = o.estratti;
+    r.estrazioni = o.estrazioni;
+    r.seme = o.seme;
+    r.tutte = o.tutte;
+    r.posta = o.posta.value_or(r.posta);
+    r.sessione = o.sessione.value_or(r.sessione);
+    r.dettaglio = o.dettaglio;
+    return r;
 }
 
 int Esegui(const Opzioni& o)
@@ -128,69 +101,12 @@ int Esegui(const Opzioni& o)
             return RigaDiComando;
         }
     }
-    Letti letti;
-    if (const int uscita = Leggi(o, letti); uscita != Completata)
-        return uscita;
-    const std::uint64_t estrazioni =
-        o.archivio.empty() ? o.estrazioni.value_or(EstrazioniPredefinite) : letti.usate.size();
-
-    vortilla::Rifiuto rifiuto;
-    auto file = vortilla::FileCombinazioni::Apri(o.file, rifiuto);
-    const auto elementi = file ? file->Verifica(rifiuto) : std::nullopt;
-    if (!elementi)
-        return Rifiuta(o.file, rifiuto);
-    const std::size_t quante = o.tutte ? std::numeric_limits<std::size_t>::max()
-                                       : vortilla::StatoSimulazione::MassimoCombinazioni;
-    // Totals are 64-bit: a run whose line-draws could not be counted is
-    // refused as soon as the count of lines is known, before the load.
-    const auto combinazioni =
-        std::min<std::uint64_t>(static_cast<std::uint64_t>(*elementi), quante);
-    const std::uint64_t massimo =
-        static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / combinazioni;
-    if (estrazioni > massimo) {
-        std::fprintf(stderr,
-                     "vortilla-serie: troppe estrazioni per %llu combinazioni: al massimo %llu.\n",
-                     static_cast<unsigned long long>(combinazioni),
-                     static_cast<unsigned long long>(massimo));
-        return RigaDiComando;
-    }
-    auto righe = file->Carica(quante, rifiuto);
-    if (!righe)
-        return Rifiuta(o.file, rifiuto);
-    file.reset();
-
-    vortilla::Sistema sistema;
-    try {
-        sistema = vortilla::CompilaSistema(*righe);
-    } catch (const vortilla::ErroreNumerato& errore) {
-        // Only if the window's scoring would refuse what its load took.
-        std::fprintf(stderr, "vortilla-serie: %s: %s\n", o.file.c_str(),
-                     vortilla::MessaggioErrore(errore.numero()).c_str());
-        return FileRifiutato;
-    }
-    if (!o.dettaglio)
-        std::vector<std::string>().swap(*righe); // the masks are all the run needs
-
-    vortilla::DatiSerie dati;
-    dati.file = o.file;
-    dati.sistema = &sistema;
-    dati.righe = o.dettaglio ? &*righe : nullptr;
-    dati.estratti = o.estratti;
-    dati.estrazioni = estrazioni;
-    dati.seme = o.seme ? *o.seme : o.archivio.empty() ? SemeNuovo() : 0;
-    if (letti.premi) {
-        dati.filePremi = o.premi;
-        dati.premi = &*letti.premi;
-        dati.posta = o.posta.value_or(100);
-        dati.sessione = o.sessione.value_or(SessionePredefinita);
-        if (const auto motivo =
-                vortilla::ControllaLimitiPremi(*letti.premi, sistema, dati.sessione))
-            return Rifiuta(o.premi, *motivo);
-    }
-    dati.fileArchivio = o.archivio;
-    dati.archivio = letti.usate;
-    dati.primaArchivio = letti.archivio.size() - letti.usate.size() + 1;
-    dati.elencoArchivio = o.dettaglio;
+    vortilla::RifiutoSerie rifiuto;
+    const auto serie = vortilla::PreparaSerie(RichiestaDi(o), rifiuto);
+    if (!serie)
+        return Rifiuta(rifiuto);
+    const vortilla::DatiSerie& dati = serie->dati;
+    const std::uint64_t estrazioni = dati.estrazioni;
     // Until the series starts a signal ends the program at once: these
     // take at most some seconds, and nothing is lost.
     const vortilla::FigureEsatte esatte = vortilla::CalcolaFigureEsatte(dati, &RichiestaDiStop());
@@ -200,8 +116,8 @@ int Esegui(const Opzioni& o)
     const auto inizio = Orologio::now();
     Progresso progresso(estrazioni, inizio, StderrTerminale(), TerminaleConCodici());
     vortilla::StatoSerie stato =
-        vortilla::EseguiSerie(sistema, vortilla::ParametriDi(dati, o.thread), RichiestaDiStop(),
-                              [&](const vortilla::StatoSerie& s) {
+        vortilla::EseguiSerie(serie->sistema, vortilla::ParametriDi(dati, o.thread),
+                              RichiestaDiStop(), [&](const vortilla::StatoSerie& s) {
                                   progresso.Mostra(s.conteggi.estrazioni, Orologio::now());
                               });
     const double secondi = std::chrono::duration<double>(Orologio::now() - inizio).count();
